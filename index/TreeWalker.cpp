@@ -1,0 +1,170 @@
+// Depth-first walk of one directory tree, without recursion, reported through callbacks.
+#include "index/TreeWalker.h"
+
+namespace {
+
+bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+// Copies a + b into out when the result fits size bytes with its terminator.
+bool Join(char* out, int size, const char* a, const char* b)
+{
+    const int lengthA = lstrlenA(a);
+    const int lengthB = lstrlenA(b);
+    if (lengthA + lengthB + 1 > size) {
+        return false;
+    }
+    CopyMemory(out, a, static_cast<SIZE_T>(lengthA));
+    CopyMemory(out + lengthA, b, static_cast<SIZE_T>(lengthB) + 1);
+    return true;
+}
+
+}  // namespace
+
+// One open directory search per level, from the root (0) to the depth limit; the entry at
+// the current depth is the search running in the current folder.
+class TreeWalker::SearchStack {
+public:
+    explicit SearchStack(int levels) : levels_(levels)
+    {
+        handles_ = static_cast<HANDLE*>(HeapAlloc(GetProcessHeap(), 0, sizeof(HANDLE) * static_cast<SIZE_T>(levels)));
+        for (int i = 0; handles_ && i < levels; ++i) {
+            handles_[i] = INVALID_HANDLE_VALUE;
+        }
+    }
+    ~SearchStack()
+    {
+        if (!handles_) {
+            return;
+        }
+        for (int i = 0; i < levels_; ++i) {
+            Close(i);
+        }
+        HeapFree(GetProcessHeap(), 0, handles_);
+    }
+    SearchStack(const SearchStack&) = delete;
+    SearchStack& operator=(const SearchStack&) = delete;
+
+    bool Ok() const { return handles_ != nullptr; }
+    HANDLE& At(int level) { return handles_[level]; }
+    void Close(int level)
+    {
+        if (handles_[level] != INVALID_HANDLE_VALUE) {
+            FindClose(handles_[level]);
+            handles_[level] = INVALID_HANDLE_VALUE;
+        }
+    }
+
+private:
+    int levels_;
+    HANDLE* handles_;
+};
+
+bool TreeWalker::StartSearch(SearchStack& searches, const char* pattern, WIN32_FIND_DATAA& entry)
+{
+    // A pattern that would not fit its buffer counts as a search that found nothing.
+    if (!Join(pattern_, kPatternSize, path_, pattern)) {
+        return false;
+    }
+    searches.At(depth_) = FindFirstFileA(pattern_, &entry);
+    return searches.At(depth_) != INVALID_HANDLE_VALUE;
+}
+
+int TreeWalker::FilePass(SearchStack& searches, const char* pattern)
+{
+    WIN32_FIND_DATAA entry;
+    if (!StartSearch(searches, pattern, entry)) {
+        return 0;
+    }
+    int result = 0;
+    do {
+        if (!IsDirectory(entry) && OnFile(entry)) {
+            result = 1;
+            break;
+        }
+    } while (FindNextFileA(searches.At(depth_), &entry));
+    searches.Close(depth_);
+    return result;
+}
+
+bool TreeWalker::Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) const
+{
+    if (!IsDirectory(entry) || entry.cFileName[0] == '.') {
+        return false;  // files, ".", ".." and every folder whose name starts with a dot
+    }
+    if (!includeSystem && (entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM)) {
+        return false;
+    }
+    // The subfolder's path with its backslash must fit the path buffer; a longer one is
+    // passed over rather than cut.
+    return lstrlenA(path_) + lstrlenA(entry.cFileName) + 2 <= kPathSize;
+}
+
+void TreeWalker::TrimToParent()
+{
+    int i = lstrlenA(path_) - 2;
+    while (i >= 0 && path_[i] != '\\') {
+        --i;
+    }
+    path_[i + 1] = '\0';
+}
+
+int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int includeSystem)
+{
+    if (depthLimit < 0) {
+        depthLimit = 0;
+    }
+    if (lstrlenA(root) >= kPathSize) {
+        return 0;
+    }
+    SearchStack searches(depthLimit + 1);
+    if (!searches.Ok()) {
+        return 0;
+    }
+    depth_ = 0;
+    lstrcpyA(path_, root);
+
+    WIN32_FIND_DATAA entry;
+    ZeroMemory(&entry, sizeof entry);
+    if (OnEnterFolder(entry)) {
+        return 1;
+    }
+    for (;;) {
+        if (FilePass(searches, pattern)) {
+            return 1;
+        }
+        if (depthLimit == 0) {
+            return 0;
+        }
+        // A folder at the limit reports no subfolders, so its subfolder pass is not listed.
+        bool more = depth_ < depthLimit && StartSearch(searches, "*", entry);
+        for (;;) {
+            if (more && depth_ < depthLimit) {
+                if (Qualifies(entry, includeSystem)) {
+                    if (OnSubfolder(entry)) {
+                        return 1;
+                    }
+                    // Links (junctions, symbolic links) are recorded but never entered: one
+                    // that points at an ancestor would repeat the tree down to the limit.
+                    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                        break;
+                    }
+                }
+                more = FindNextFileA(searches.At(depth_), &entry);
+                continue;
+            }
+            searches.Close(depth_);
+            if (--depth_ < 0) {
+                return 0;
+            }
+            TrimToParent();
+            OnLeaveFolder();
+            more = FindNextFileA(searches.At(depth_), &entry);
+        }
+        lstrcatA(path_, entry.cFileName);
+        lstrcatA(path_, "\\");
+        ++depth_;
+        if (OnEnterFolder(entry)) {
+            return 1;
+        }
+    }
+}

@@ -1,0 +1,43 @@
+// Depth-first walk of one directory tree, without recursion, reported through callbacks.
+#pragma once
+
+#include <windows.h>
+
+class TreeWalker {
+public:
+    static constexpr int kPatternSize = 300;
+    static constexpr int kPathSize = 260;
+
+    virtual ~TreeWalker() = default;
+
+    // Walks root (a folder path ending with a backslash) down to depthLimit levels below
+    // it. Returns 1 when a callback stopped the walk, 0 when it ran to its end. A root that
+    // does not fit the path buffer is not walked (result 0).
+    int Walk(const char* root, const char* pattern, int depthLimit, int includeSystem);
+
+protected:
+    // Called after a folder below the root was walked and the path is back at its parent.
+    virtual void OnLeaveFolder() {}
+    // Each entry of the current folder that matches the pattern and is not a directory.
+    virtual int OnFile(const WIN32_FIND_DATAA& /*entry*/) { return 0; }
+    // Once for the root (the entry is empty then) and for every folder entered.
+    virtual int OnEnterFolder(const WIN32_FIND_DATAA& /*entry*/) { return 0; }
+    // Every subfolder that qualifies for descent, while the path is still the parent's.
+    virtual int OnSubfolder(const WIN32_FIND_DATAA& /*entry*/) { return 0; }
+
+    // The current folder's path, always ending with a backslash, and its level (root = 0).
+    const char* Path() const { return path_; }
+    int Depth() const { return depth_; }
+
+private:
+    class SearchStack;
+
+    int FilePass(SearchStack& searches, const char* pattern);
+    bool Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) const;
+    bool StartSearch(SearchStack& searches, const char* pattern, WIN32_FIND_DATAA& entry);
+    void TrimToParent();
+
+    int depth_ = 0;
+    char pattern_[kPatternSize] = {};
+    char path_[kPathSize] = {};
+};

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Starts and stops the test run's private world: an Xvfb display, a fresh Wine prefix whose
+# drives point at folders of the build tree, and one persistent wineserver so that every
+# test process starts in milliseconds.
+#
+#   test-env.sh start DIR   DIR/prefix, DIR/display, DIR/drives/<letter>
+#   test-env.sh stop DIR
+#
+# Drives of the prefix: C: is Wine's own (typed "network", so a scan passes it by); D: and
+# Z: are fixed drives on DIR/drives/d and DIR/drives/z; R: is a CD drive and S: a network
+# drive. There is no link to the Linux root.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine-common.sh"
+action=${1:?start or stop}
+dir=${2:?folder of the test environment}
+export WINEPREFIX="$dir/prefix"
+
+stop() {
+    if [ -d "$WINEPREFIX" ]; then "$WINE_SERVER" -k >/dev/null 2>&1 || true; fi
+    if [ -f "$dir/xvfb.pid" ]; then
+        kill "$(cat "$dir/xvfb.pid")" >/dev/null 2>&1 || true
+        rm -f "$dir/xvfb.pid"
+    fi
+}
+
+start_display() {
+    local n
+    for n in $(seq 90 199); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.05
+    done
+    [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start" >&2; cat "$dir/xvfb.log" >&2; exit 1; }
+    echo ":$n" >"$dir/display"
+    export DISPLAY=":$n"
+}
+
+make_prefix() {
+    "$WINE_LOADER" wineboot --init >"$dir/wineboot.log" 2>&1
+    "$WINE_SERVER" -w
+    cat >"$dir/drives.reg" <<'REG'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"c:"="network"
+"d:"="hd"
+"r:"="cdrom"
+"s:"="network"
+"z:"="hd"
+REG
+    "$WINE_LOADER" regedit /S "$(winepath_of "$dir/drives.reg")" >>"$dir/wineboot.log" 2>&1
+    "$WINE_SERVER" -w
+    local letter
+    rm -f "$WINEPREFIX/dosdevices/z:"
+    for letter in d r s z; do
+        mkdir -p "$dir/drives/$letter"
+        ln -sfn "$dir/drives/$letter" "$WINEPREFIX/dosdevices/$letter:"
+    done
+}
+
+# regedit runs before the Z: link is removed, so it still reads Linux paths through Z:.
+winepath_of() { echo "Z:$1" | tr / '\\'; }
+
+case "$action" in
+start)
+    stop
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    start_display
+    make_prefix
+    # The server forks into the background; it must not hold CTest's output pipes open.
+    "$WINE_SERVER" -p </dev/null >/dev/null 2>&1
+    ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+esac
