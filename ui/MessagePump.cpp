@@ -11,7 +11,12 @@ int PumpMessages()
             return 1;
         }
         // Accelerators are not translated here: only the main loop does that.
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            // Posted between the two looks: put it back for the main loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
             return 1;
         }
         TranslateMessage(&message);
