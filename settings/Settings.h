@@ -1,0 +1,28 @@
+// The program's settings in the registry: the document's file and scan date, and the main
+// window's placement.
+#pragma once
+
+#include <windows.h>
+
+// HKEY_CURRENT_USER path of the one key that holds every setting.
+extern const char kSettingsPath[];
+
+constexpr int kDataFileReadSize = 259;  // one less than the 260-byte data file field
+constexpr int kScanDateSize = 21;
+
+// Fills dataFileName (260 bytes) and scanDate (21 bytes) from the key; a missing or too
+// long value yields "". When the key cannot be opened both are left as they are.
+void ReadSettings(char* dataFileName, char* scanDate);
+
+// Stores both texts as REG_SZ with their terminators. False when the key cannot be
+// opened or a value cannot be written.
+bool WriteDocumentSettings(const char* dataFileName, const char* scanDate);
+
+// Stores the window's flags, show command and normal rectangle. Nonzero when all three
+// values were written.
+int SaveWindowPlacement(HWND window);
+
+// Applies the stored placement, which also shows the window. 1 when it was applied; 0
+// when a value is missing or the rectangle starts off the screen (the window is then
+// left untouched and hidden).
+int RestoreWindowPlacement(HWND window);
