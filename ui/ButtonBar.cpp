@@ -36,11 +36,13 @@ int ButtonBar::RegisterWindowClass()
 
 void ButtonBar::SetCapacity(int n)
 {
+    // A bar may be filled again after its window was destroyed: start from an empty row.
+    delete[] buttons_;
+    delete[] ids_;
     buttons_ = new (std::nothrow) PushButton[n];
     ids_ = new (std::nothrow) int[n];
-    if (buttons_ && ids_) {
-        capacity_ = n;
-    }
+    capacity_ = buttons_ && ids_ ? n : 0;
+    count_ = 0;
     nextX_ = 2;
 }
 

@@ -25,6 +25,10 @@ StatusBar::~StatusBar()
 
 int StatusBar::SetPartCount(int n)
 {
+    delete[] widths_;
+    delete[] styles_;
+    delete[] rightEdges_;
+    parts_ = 0;
     capacity_ = n;
     styles_ = new (std::nothrow) int[n]();
     widths_ = new (std::nothrow) int[n]();
