@@ -1,0 +1,155 @@
+// The data file: records byte for byte, whole records only, unsound records dropped, and
+// a save that never destroys the previous file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "index/IndexFile.h"
+#include "support/TempTree.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "<missing>";
+    }
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string RecordBytes(uint32_t nameOffset, const std::string& path)
+{
+    FolderRecord record = {};
+    record.nameOffset = nameOffset;
+    CopyMemory(record.path, path.data(), path.size() < sizeof record.path ? path.size() : sizeof record.path);
+    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+class IndexFileTest : public ::testing::Test {
+protected:
+    std::string DataFile() const { return tree.Root() + "Vantorelle.dat"; }
+    void Fill(std::initializer_list<const char*> names)
+    {
+        ASSERT_TRUE(index.Reset(10));
+        for (const char* name : names) {
+            index.Append("C:\\Data\\", name);
+        }
+    }
+    int FilesInTree() const
+    {
+        int files = 0;
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((tree.Root() + "*").c_str(), &entry);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                files += !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+            } while (FindNextFileA(search, &entry));
+            FindClose(search);
+        }
+        return files;
+    }
+
+    TempTree tree;
+    FolderIndex index;
+};
+
+}  // namespace
+
+TEST_F(IndexFileTest, SavedRecordsAreTheArrayByteForByteAndLoadBackInOrder)
+{
+    Fill({"Zeta", "Alpha", "Music"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    const std::string bytes = ReadBytes(DataFile());
+    ASSERT_EQ(3 * sizeof(FolderRecord), bytes.size());
+    EXPECT_EQ(0, memcmp(bytes.data(), index.Records(), bytes.size()));
+
+    FolderIndex loaded;
+    ASSERT_EQ(3, LoadIndexFile(DataFile().c_str(), loaded));
+    EXPECT_STREQ("C:\\Data\\Zeta", loaded.At(0)->path);
+    EXPECT_STREQ("Music", loaded.At(2)->OwnName());
+    EXPECT_EQ(1, FilesInTree()) << "the temporary file is gone";
+}
+
+TEST_F(IndexFileTest, AnEmptyIndexWritesAnEmptyFileThatLoadsNothing)
+{
+    ASSERT_TRUE(index.Reset(10));
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    EXPECT_EQ("", ReadBytes(DataFile()));
+    FolderIndex loaded;
+    EXPECT_EQ(0, LoadIndexFile(DataFile().c_str(), loaded));
+}
+
+TEST_F(IndexFileTest, AMissingFileLoadsNothing)
+{
+    FolderIndex loaded;
+    EXPECT_EQ(0, LoadIndexFile((tree.Root() + "none.dat").c_str(), loaded));
+    EXPECT_EQ(0, LoadIndexFile("", loaded));
+}
+
+TEST_F(IndexFileTest, AnIncompleteLastRecordIsLeftOut)
+{
+    WriteBytes(DataFile(), RecordBytes(3, "C:\\One") + RecordBytes(3, "D:\\Two") + std::string(100, 'x'));
+    FolderIndex loaded;
+    ASSERT_EQ(2, LoadIndexFile(DataFile().c_str(), loaded));
+    EXPECT_STREQ("D:\\Two", loaded.At(1)->path);
+    EXPECT_EQ(2, loaded.Capacity());
+}
+
+TEST_F(IndexFileTest, UnsoundRecordsAreDroppedAndTheRestKeepTheirOrder)
+{
+    std::string unterminated = RecordBytes(3, "C:\\" + std::string(300, 'n'));
+    WriteBytes(DataFile(), RecordBytes(3, "C:\\Good") + unterminated + RecordBytes(200, "C:\\Offset") +
+                               RecordBytes(0, "\\\\server\\share") + RecordBytes(8, "E:\\Also\\Good"));
+    FolderIndex loaded;
+    ASSERT_EQ(2, LoadIndexFile(DataFile().c_str(), loaded));
+    EXPECT_STREQ("C:\\Good", loaded.At(0)->path);
+    EXPECT_STREQ("E:\\Also\\Good", loaded.At(1)->path);
+    EXPECT_STREQ("Good", loaded.At(1)->OwnName());
+}
+
+TEST_F(IndexFileTest, AKnownFileIsOverwritten)
+{
+    Fill({"Old", "Older"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    Fill({"New"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    EXPECT_EQ(sizeof(FolderRecord), ReadBytes(DataFile()).size());
+}
+
+TEST_F(IndexFileTest, AFileHeldOpenElsewhereIsLeftAsItWasAndTheSaveFails)
+{
+    Fill({"Kept"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    const std::string before = ReadBytes(DataFile());
+    HANDLE held = CreateFileA(DataFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    Fill({"Replacement", "Another"});
+    EXPECT_NE(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    CloseHandle(held);
+    EXPECT_EQ(before, ReadBytes(DataFile()));
+    EXPECT_EQ(1, FilesInTree()) << "the temporary file was removed";
+}
+
+TEST_F(IndexFileTest, AFolderThatDoesNotExistCannotBeOpened)
+{
+    Fill({"Any"});
+    EXPECT_EQ(SaveResult::CannotOpen, SaveIndexFile((tree.Root() + "missing\\x.dat").c_str(), index));
+}
