@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -199,4 +200,59 @@ TEST_F(TreeWalkerTest, RootsLongerThanThePathBufferAreNotWalked)
     const std::string root(300, 'r');
     EXPECT_EQ(0, walker.Walk((root + "\\").c_str(), "*.*", 16, 0));
     EXPECT_TRUE(walker.events.empty());
+}
+
+namespace {
+
+// L:\root holds A\B, C\D and three links made on the Linux side: A\up points at root,
+// A\sibling at C, and dangling at a folder that does not exist.
+class LinkWalkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (GetFileAttributesA("L:\\root") == INVALID_FILE_ATTRIBUTES) {
+            GTEST_SKIP() << "the test prefix has no L: drive with links";
+        }
+        walker.root = "L:\\root\\";
+        ASSERT_EQ(0, walker.Walk("L:\\root\\", "*.*", 16, 0));
+    }
+    int Count(const std::string& event) const
+    {
+        return static_cast<int>(std::count(walker.events.begin(), walker.events.end(), event));
+    }
+
+    RecordingWalker walker;
+};
+
+}  // namespace
+
+TEST_F(LinkWalkTest, ALinkToAnAncestorIsReportedOnceAndNotEntered)
+{
+    EXPECT_EQ(1, Count("sub 1:A\\up"));
+    for (const auto& event : walker.events) {
+        EXPECT_EQ(std::string::npos, event.find("up\\")) << event;
+    }
+}
+
+TEST_F(LinkWalkTest, ALinkToASiblingIsReportedOnceAndNotEntered)
+{
+    EXPECT_EQ(1, Count("sub 1:A\\sibling"));
+    EXPECT_EQ(0, Count("enter 2:A\\sibling\\ sibling"));
+    EXPECT_EQ(1, Count("sub 1:C\\D")) << "the real folder is still walked";
+}
+
+TEST_F(LinkWalkTest, EverythingElseIsWalkedInTheUsualOrder)
+{
+    EXPECT_EQ((Events{"enter 0: ", "sub 0:A", "enter 1:A\\ A", "sub 1:A\\B", "enter 2:A\\B\\ B", "leave 1:A\\",
+                      "sub 1:A\\sibling", "sub 1:A\\up", "leave 0:", "sub 0:C", "enter 1:C\\ C", "sub 1:C\\D",
+                      "enter 2:C\\D\\ D", "leave 1:C\\", "leave 0:"}),
+              walker.events);
+}
+
+TEST_F(LinkWalkTest, ALinkToAMissingFolderIsNeverEntered)
+{
+    // Windows lists such a link with the reparse-point attribute, so it is reported and not
+    // entered. Wine leaves a dangling Linux link out of the listing altogether.
+    EXPECT_EQ(0, Count("enter 1:dangling\\ dangling"));
+    EXPECT_LE(Count("sub 0:dangling"), 1);
 }

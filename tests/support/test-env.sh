@@ -8,7 +8,9 @@
 #
 # Drives of the prefix: C: is Wine's own (typed "network", so a scan passes it by); D: and
 # Z: are fixed drives on DIR/drives/d and DIR/drives/z; R: is a CD drive and S: a network
-# drive. There is no link to the Linux root.
+# drive; L: (network, so no scan walks it) holds a tree with directory links, which Wine
+# cannot make itself (its CreateSymbolicLinkA reports success and makes nothing). There is
+# no link to the Linux root.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-common.sh"
@@ -51,6 +53,7 @@ REGEDIT4
 "d:"="hd"
 "r:"="cdrom"
 "s:"="network"
+"l:"="network"
 "z:"="hd"
 REG
     "$WINE_LOADER" regedit /S "$(winepath_of "$dir/drives.reg")" >>"$dir/wineboot.log" 2>&1
@@ -61,6 +64,17 @@ REG
         mkdir -p "$dir/drives/$letter"
         ln -sfn "$dir/drives/$letter" "$WINEPREFIX/dosdevices/$letter:"
     done
+    make_link_tree "$dir/drives/l"
+    ln -sfn "$dir/drives/l" "$WINEPREFIX/dosdevices/l:"
+}
+
+# root\A\B, root\C, and links: A\up -> root, A\sibling -> C, dangling -> a missing folder.
+make_link_tree() {
+    local tree="$1/root"
+    mkdir -p "$tree/A/B" "$tree/C/D"
+    ln -s .. "$tree/A/up"
+    ln -s ../C "$tree/A/sibling"
+    ln -s missing "$tree/dangling"
 }
 
 # regedit runs before the Z: link is removed, so it still reads Linux paths through Z:.
