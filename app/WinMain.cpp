@@ -1,7 +1,9 @@
 // The program's entry point.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+#include "app/Program.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    return 0;
+    return RunProgram(instance, showCommand);
 }

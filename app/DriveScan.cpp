@@ -1,0 +1,84 @@
+// The drive scan: every fixed drive from C: to Z: walked into the folder index, then sorted.
+#include "app/MainFrame.h"
+#include "app/Program.h"
+#include "app/Resource.h"
+#include "app/Workspace.h"
+#include "index/ScanDate.h"
+#include "ui/ButtonBar.h"
+#include "ui/MessagePump.h"
+#include "ui/ProgressWindow.h"
+#include "ui/StatusBar.h"
+
+int Workspace::ScanDrives()
+{
+    // The pump runs every queued command between two folders: a second scan would reset
+    // the index and reuse the walker's buffers under the running walk.
+    if (scanning_) {
+        return 1;
+    }
+    scanning_ = 1;
+    char notice[] = "Scanning drive x:";
+    char root[] = "X:\\";
+    FolderIndex& index = folderCollector.Index();
+    HWND list = folderList_.Handle();
+    if (!index.Reset(10000)) {
+        SendMessageA(list, LB_SETCOUNT, 0, 0);
+        ShowIndexStatus();
+        mainFrame.Warn("Out of memory", "Vantorelle");
+        scanning_ = 0;
+        return 1;
+    }
+    folderCollector.SetObserver(this);
+    const DWORD drives = GetLogicalDrives();
+    for (int drive = 2; drive <= 25; ++drive) {  // A: and B: are never scanned
+        root[0] = static_cast<char>('A' + drive);
+        if (!(drives & (1u << drive)) || GetDriveTypeA(root) != DRIVE_FIXED) {
+            continue;
+        }
+        notice[15] = root[0];
+        progressWindow.Show(list, notice, 0);
+        const int stopped = folderCollector.Walk(root, "*.*", FolderCollector::kDepthLimit, 0);
+        progressWindow.Destroy();
+        if (stopped) {
+            break;
+        }
+    }
+    progressWindow.Show(list, "Sorting...", 0);
+    PumpMessages();
+    index.Sort();
+    StampScanDate();
+    ShowIndexStatus();
+    progressWindow.Destroy();
+    SendMessageA(list, LB_SETCOUNT, static_cast<WPARAM>(index.Count()), 0);
+    buttonBar.EnableButton(IDM_SAVE, 1);
+    SetFocus(searchEdit_);
+    modified_ = 1;
+    scanning_ = 0;
+    return 1;
+}
+
+void Workspace::ShowListing(const char* parentPath) { statusBar.SetStatusText(0, parentPath); }
+
+int Workspace::KeepResponsive() { return PumpMessages(); }
+
+void Workspace::ReportOutOfMemory()
+{
+    progressWindow.Destroy();
+    mainFrame.Warn("Out of memory", "Vantorelle");
+}
+
+void Workspace::StampScanDate()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FormatScanDate(now, scanDate_);
+}
+
+void Workspace::ShowIndexStatus()
+{
+    char text[40];
+    wsprintfA(text, "Last scanned: %s", scanDate_);
+    statusBar.SetStatusText(0, text);
+    wsprintfA(text, "\tTotal folders:  %u", static_cast<unsigned>(folderCollector.Index().Count()));
+    statusBar.SetStatusText(1, text);
+}

@@ -1,0 +1,50 @@
+// The folder index as a document: loaded from the data file at start, saved on request.
+#include "app/MainFrame.h"
+#include "app/Program.h"
+#include "app/Resource.h"
+#include "app/Workspace.h"
+#include "dialogs/FileDialog.h"
+#include "index/IndexFile.h"
+#include "settings/Settings.h"
+#include "ui/ButtonBar.h"
+
+namespace {
+const char kDataFileFilter[] = "Vantorelle data file (*.dat)\0*.dat\0";
+}
+
+int Workspace::LoadIndex()
+{
+    FolderIndex& index = folderCollector.Index();
+    if (!dataFileName_[0] || LoadIndexFile(dataFileName_, index) == 0) {
+        return 0;
+    }
+    SendMessageA(folderList_.Handle(), LB_SETCOUNT, static_cast<WPARAM>(index.Count()), 0);
+    ShowIndexStatus();
+    return 1;
+}
+
+void Workspace::SaveIndex()
+{
+    FileDialog dialog(0, kDataFileFilter, 1, ".dat");
+    // A scan in progress holds a partial, unsorted index; it is never written.
+    if (!modified_ || scanning_) {
+        return;
+    }
+    if (!dataFileName_[0]) {
+        lstrcpyA(dataFileName_, "Vantorelle.dat");
+        if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
+            dataFileName_[0] = '\0';
+            return;
+        }
+    }
+    switch (SaveIndexFile(dataFileName_, folderCollector.Index())) {
+    case SaveResult::CannotOpen: mainFrame.Warn("Unable to open file", "Vantorelle"); break;
+    case SaveResult::CannotWrite: mainFrame.Warn("Unable to write to file", "Vantorelle"); break;
+    case SaveResult::Saved:
+        WriteDocumentSettings(dataFileName_, scanDate_);
+        modified_ = 0;
+        buttonBar.EnableButton(IDM_SAVE, 0);
+        break;
+    }
+    SetFocus(searchEdit_);
+}
