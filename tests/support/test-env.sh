@@ -11,6 +11,10 @@
 # drive; L: (network, so no scan walks it) holds a tree with directory links, which Wine
 # cannot make itself (its CreateSymbolicLinkA reports success and makes nothing). There is
 # no link to the Linux root.
+#
+# Xvfb runs no window manager. Wine would then wait about two seconds for a withdrawal
+# that nobody confirms each time a shown top-level window (the scan's notice, a box) is
+# hidden or destroyed, so its windows are made unmanaged: Wine draws their frames itself.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-common.sh"
@@ -55,6 +59,9 @@ REGEDIT4
 "s:"="network"
 "l:"="network"
 "z:"="hd"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 REG
     "$WINE_LOADER" regedit /S "$(winepath_of "$dir/drives.reg")" >>"$dir/wineboot.log" 2>&1
     "$WINE_SERVER" -w
