@@ -142,13 +142,6 @@ TEST_F(SettingsTest, ScanDateOver20CharactersYieldsTheEmptyDefault)
     EXPECT_STREQ("", scanDate);
 }
 
-TEST_F(SettingsTest, ScanDateOf20CharactersIsRead)
-{
-    StoreText("Scan date", std::string(20, '1'));
-    ReadBoth();
-    EXPECT_EQ(std::string(20, '1'), scanDate);
-}
-
 TEST_F(SettingsTest, StoredBytesWithoutTerminatorFillingTheBufferYieldTheEmptyDefault)
 {
     const std::string digits(kScanDateSize, '7');
