@@ -29,6 +29,8 @@ int Workspace::ScanDrives()
         return 1;
     }
     folderCollector.SetObserver(this);
+    shownListing_[0] = '\0';
+    listingShownAt_ = GetTickCount() - kListingInterval;
     const DWORD drives = GetLogicalDrives();
     for (int drive = 2; drive <= 25; ++drive) {  // A: and B: are never scanned
         root[0] = static_cast<char>('A' + drive);
@@ -57,7 +59,19 @@ int Workspace::ScanDrives()
     return 1;
 }
 
-void Workspace::ShowListing(const char* parentPath) { statusBar.SetStatusText(0, parentPath); }
+void Workspace::ShowListing(const char* parentPath)
+{
+    // Each new text repaints the status line, which costs about as much as listing a
+    // folder. Nobody can read texts that change faster than the screen refreshes, so the
+    // line follows the walk at most once per refresh interval and never repeats a text.
+    const DWORD now = GetTickCount();
+    if (now - listingShownAt_ < kListingInterval || lstrcmpA(shownListing_, parentPath) == 0) {
+        return;
+    }
+    listingShownAt_ = now;
+    lstrcpynA(shownListing_, parentPath, sizeof shownListing_);
+    statusBar.SetStatusText(0, parentPath);
+}
 
 int Workspace::KeepResponsive() { return PumpMessages(); }
 

@@ -60,4 +60,7 @@ private:
     FolderListBox folderList_;
     int searchTop_ = 0;
     int scanning_ = 0;
+    static constexpr DWORD kListingInterval = 16;  // milliseconds, about one screen refresh
+    char shownListing_[MAX_PATH] = {};  // the folder last shown as being listed
+    DWORD listingShownAt_ = 0;
 };

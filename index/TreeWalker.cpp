@@ -116,13 +116,154 @@ int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int 
     if (lstrlenA(root) >= kPathSize) {
         return 0;
     }
+    depth_ = 0;
+    lstrcpyA(path_, root);
+    // Listing a folder is the slow part of a walk (under Wine even more so). When the
+    // pattern takes every name, one listing serves both the files and the subfolders.
+    const bool everyName = lstrcmpA(pattern, "*.*") == 0 || lstrcmpA(pattern, "*") == 0;
+    return everyName ? WalkOnePass(pattern, depthLimit, includeSystem)
+                     : WalkTwoPass(pattern, depthLimit, includeSystem);
+}
+
+// The subfolders each open level still has to walk, kept in listing order: the entries of
+// level d are [first, end) of one growing array, and deeper levels lie beyond them.
+class TreeWalker::PendingFolders {
+public:
+    explicit PendingFolders(int levels)
+    {
+        levels_ = static_cast<Level*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY,
+                                                sizeof(Level) * static_cast<SIZE_T>(levels)));
+    }
+    ~PendingFolders()
+    {
+        if (levels_) {
+            HeapFree(GetProcessHeap(), 0, levels_);
+        }
+        if (entries_) {
+            HeapFree(GetProcessHeap(), 0, entries_);
+        }
+    }
+    PendingFolders(const PendingFolders&) = delete;
+    PendingFolders& operator=(const PendingFolders&) = delete;
+
+    bool Ok() const { return levels_ != nullptr; }
+    void Open(int level) { levels_[level] = Level{count_, count_}; }
+    bool Push(const WIN32_FIND_DATAA& entry)
+    {
+        if (count_ == capacity_) {
+            const int capacity = capacity_ ? capacity_ * 2 : 64;
+            const SIZE_T bytes = sizeof(WIN32_FIND_DATAA) * static_cast<SIZE_T>(capacity);
+            void* grown = entries_ ? HeapReAlloc(GetProcessHeap(), 0, entries_, bytes)
+                                   : HeapAlloc(GetProcessHeap(), 0, bytes);
+            if (!grown) {
+                return false;
+            }
+            entries_ = static_cast<WIN32_FIND_DATAA*>(grown);
+            capacity_ = capacity;
+        }
+        entries_[count_++] = entry;
+        return true;
+    }
+    // The next subfolder of a level, copied out; false when the level has none left.
+    bool Next(int level, WIN32_FIND_DATAA* entry)
+    {
+        Level& open = levels_[level];
+        if (open.next >= count_) {
+            return false;
+        }
+        *entry = entries_[open.next++];
+        return true;
+    }
+    // Forgets a level's entries once it is walked.
+    void Close(int level) { count_ = levels_[level].first; }
+
+private:
+    struct Level {
+        int first;
+        int next;
+    };
+    Level* levels_ = nullptr;
+    WIN32_FIND_DATAA* entries_ = nullptr;
+    int count_ = 0;
+    int capacity_ = 0;
+};
+
+int TreeWalker::ListFolder(PendingFolders& pending, const char* pattern, int depthLimit, int includeSystem)
+{
+    pending.Open(depth_);
+    WIN32_FIND_DATAA entry;
+    if (!Join(pattern_, kPatternSize, path_, pattern)) {
+        return 0;
+    }
+    HANDLE search = FindFirstFileA(pattern_, &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    int result = 0;
+    do {
+        if (!IsDirectory(entry)) {
+            if (OnFile(entry)) {
+                result = 1;
+                break;
+            }
+        } else if (depth_ < depthLimit && Qualifies(entry, includeSystem) && !pending.Push(entry)) {
+            break;  // no memory for more: the rest of this folder is not walked
+        }
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return result;
+}
+
+int TreeWalker::WalkOnePass(const char* pattern, int depthLimit, int includeSystem)
+{
+    PendingFolders pending(depthLimit + 1);
+    if (!pending.Ok()) {
+        return 0;
+    }
+    WIN32_FIND_DATAA entry;
+    ZeroMemory(&entry, sizeof entry);
+    if (OnEnterFolder(entry)) {
+        return 1;
+    }
+    for (;;) {
+        if (ListFolder(pending, pattern, depthLimit, includeSystem)) {
+            return 1;
+        }
+        if (depthLimit == 0) {
+            return 0;
+        }
+        for (;;) {
+            if (pending.Next(depth_, &entry)) {
+                if (OnSubfolder(entry)) {
+                    return 1;
+                }
+                if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                    break;
+                }
+                continue;
+            }
+            pending.Close(depth_);
+            if (--depth_ < 0) {
+                return 0;
+            }
+            TrimToParent();
+            OnLeaveFolder();
+        }
+        lstrcatA(path_, entry.cFileName);
+        lstrcatA(path_, "\\");
+        ++depth_;
+        if (OnEnterFolder(entry)) {
+            return 1;
+        }
+    }
+}
+
+int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSystem)
+{
     SearchStack searches(depthLimit + 1);
     if (!searches.Ok()) {
         return 0;
     }
-    depth_ = 0;
-    lstrcpyA(path_, root);
-
     WIN32_FIND_DATAA entry;
     ZeroMemory(&entry, sizeof entry);
     if (OnEnterFolder(entry)) {

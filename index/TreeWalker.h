@@ -31,7 +31,12 @@ protected:
 
 private:
     class SearchStack;
+    class PendingFolders;
 
+    // One listing per folder when the pattern matches every name; two passes otherwise.
+    int WalkOnePass(const char* pattern, int depthLimit, int includeSystem);
+    int WalkTwoPass(const char* pattern, int depthLimit, int includeSystem);
+    int ListFolder(PendingFolders& pending, const char* pattern, int depthLimit, int includeSystem);
     int FilePass(SearchStack& searches, const char* pattern);
     bool Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) const;
     bool StartSearch(SearchStack& searches, const char* pattern, WIN32_FIND_DATAA& entry);

@@ -256,3 +256,24 @@ TEST_F(LinkWalkTest, ALinkToAMissingFolderIsNeverEntered)
     EXPECT_EQ(0, Count("enter 1:dangling\\ dangling"));
     EXPECT_LE(Count("sub 0:dangling"), 1);
 }
+
+TEST_F(TreeWalkerTest, APatternThatSelectsFilesWalksTheSameFoldersInTheSameOrder)
+{
+    tree.Folder("A\\B");
+    tree.File("A\\a.txt");
+    tree.File("A\\a.doc");
+    tree.File("root.txt");
+    EXPECT_EQ(0, Walk(16, 0, "*.txt"));
+    EXPECT_EQ((Events{
+                  "enter 0: ",
+                  "file 0:root.txt",
+                  "sub 0:A",
+                  "enter 1:A\\ A",
+                  "file 1:A\\a.txt",
+                  "sub 1:A\\B",
+                  "enter 2:A\\B\\ B",
+                  "leave 1:A\\",
+                  "leave 0:",
+              }),
+              walker.events);
+}
