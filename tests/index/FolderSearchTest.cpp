@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "index/FolderIndex.h"
 #include "index/FolderSearch.h"
 
@@ -67,4 +69,58 @@ TEST(SearchScrollTest, WithoutVisibleRowsEveryMatchIsOutsideAndBecomesTheTop)
 {
     EXPECT_TRUE(IsOutsideShownRows(7, 7, 0));
     EXPECT_EQ(7, CentredTop(7, 0));
+}
+
+namespace {
+
+// The search as plainly written: the bounded copy and lstrcmpiA for every record.
+int PlainFirstMatch(const FolderIndex& index, const char* text)
+{
+    const int length = lstrlenA(text);
+    char prefix[kPathSize];
+    for (int i = 0; length > 0 && i < index.Count(); ++i) {
+        lstrcpynA(prefix, index.At(i)->OwnName(), length + 1);
+        if (lstrcmpiA(prefix, text) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST(FolderSearchDifferentialTest, FirstMatchAgreesWithThePlainSearchOnRandomNames)
+{
+    // Upper and lower case, code-page letters above 127 (with their ligatures), hyphens,
+    // apostrophes and blanks, which the locale's comparison weighs or ignores specially.
+    const char alphabet[] = "aAbBeEsSzZ019 -'_.\xe6\xc6\xdf\xe9\xc9\xe0\xfc\xdc\xf1\xb2\xbd\x8c\x9c";
+    unsigned seed = 77;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    auto randomText = [&](int length) {
+        std::string text;
+        for (int j = 0; j < length; ++j) {
+            text += alphabet[next() % (sizeof alphabet - 1)];
+        }
+        return text;
+    };
+    FolderIndex index;
+    ASSERT_TRUE(index.Reset(3001));
+    for (int i = 0; i < 3000; ++i) {
+        index.Append("C:\\", randomText(1 + static_cast<int>(next() % 8)).c_str());
+    }
+    index.Sort();
+    int found = 0;
+    for (int length = 1; length <= 59; ++length) {
+        for (int trial = 0; trial < 40; ++trial) {
+            // Half the texts are taken from real names, so that matches occur often.
+            std::string text = randomText(length);
+            if (trial % 2) {
+                text = std::string(index.At(static_cast<int>(next() % 3000))->OwnName()).substr(0, length);
+            }
+            const int expected = PlainFirstMatch(index, text.c_str());
+            ASSERT_EQ(expected, FindFirstMatch(index.Records(), index.Count(), text.c_str())) << "'" << text << "'";
+            found += expected >= 0;
+        }
+    }
+    EXPECT_GT(found, 500);
 }
