@@ -1,0 +1,48 @@
+// The round about box: the program's icon, its version lines, an Ok button and the maker's link.
+#pragma once
+
+#include "ui/FontHolder.h"
+#include "ui/LinkControl.h"
+#include "ui/MessageBoxWindow.h"
+
+// What the about command shows: two lines of text, and the maker's web address as the link.
+inline constexpr char kAboutText[] = "Vantorelle Version 1.12\n(c) 2026 Ilse Marwick, Zelcor Freeware";
+inline constexpr char kAboutLink[] = "https://www.zelcor-freeware.example/vantorelle";
+inline constexpr int kAboutIconId = 103;
+
+// Hands a web address to the shell on behalf of a window.
+using ShellOpenFunction = void (*)(HWND owner, const char* link);
+// Opens link with the shell's "open" verb; whether it could be opened is not reported.
+void OpenWithShell(HWND owner, const char* link);
+
+// Shown with MessageBoxWindow::Show; the caption is the link and is not shown as a title.
+class AboutBox : public MessageBoxWindow {
+public:
+    AboutBox() = default;
+    ~AboutBox();
+
+    void OnDrawItem(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
+    void OnOtherCommand(int id, LPARAM lParam) override;
+    void CreateButtons() override;
+    int CreateBox() override;
+
+    // How a clicked link reaches the shell; a test can put a recorder here.
+    ShellOpenFunction shellOpen = OpenWithShell;
+
+    // The bounds of the oval, taken when the box is created.
+    int BoxWidth() const { return boxWidth_; }
+    int BoxHeight() const { return boxHeight_; }
+    // Where the link sits, in client coordinates; valid once the box has been painted.
+    const RECT& LinkRect() const { return linkRect_; }
+
+private:
+    void CreateLink(HDC context, int top);
+
+    int linkCreated_ = 0;
+    int boxWidth_ = 0;
+    int boxHeight_ = 0;
+    RECT linkRect_ = {};
+    FontHolder linkFont_;
+    LinkControl link_;
+};
