@@ -20,11 +20,54 @@ struct KeyRef {
     int record;
 };
 
-bool KeyLess(const KeyRef& a, const KeyRef& b)
+// The byte of a key at depth d, or -1 past its end (a shorter key orders first).
+int ByteAt(const KeyRef& ref, int d) { return d < ref.length ? ref.key[d] : -1; }
+
+// Whether a orders before b, both known to agree on their first d bytes.
+bool KeyLessFrom(const KeyRef& a, const KeyRef& b, int d)
 {
-    const int common = a.length < b.length ? a.length : b.length;
-    const int order = memcmp(a.key, b.key, static_cast<size_t>(common));
+    const int common = (a.length < b.length ? a.length : b.length) - d;
+    const int order = common > 0 ? memcmp(a.key + d, b.key + d, static_cast<size_t>(common)) : 0;
     return order != 0 ? order < 0 : a.length < b.length;
+}
+
+// Multikey quicksort: partitions on one key byte at a time, so the long prefixes that
+// folder names share (and their keys with them) are compared once, not at every step.
+void SortKeysFrom(KeyRef* refs, int count, int d)
+{
+    while (count > 1) {
+        if (count < 16) {
+            for (int i = 1; i < count; ++i) {
+                for (int j = i; j > 0 && KeyLessFrom(refs[j], refs[j - 1], d); --j) {
+                    std::swap(refs[j], refs[j - 1]);
+                }
+            }
+            return;
+        }
+        std::swap(refs[0], refs[count / 2]);
+        const int pivot = ByteAt(refs[0], d);
+        int lower = 0;        // refs[0, lower) < pivot
+        int next = 0;         // refs[lower, next) == pivot
+        int upper = count;    // refs[upper, count) > pivot
+        while (next < upper) {
+            const int byte = ByteAt(refs[next], d);
+            if (byte < pivot) {
+                std::swap(refs[lower++], refs[next++]);
+            } else if (byte > pivot) {
+                std::swap(refs[next], refs[--upper]);
+            } else {
+                ++next;
+            }
+        }
+        SortKeysFrom(refs, lower, d);
+        SortKeysFrom(refs + upper, count - upper, d);
+        if (pivot < 0) {
+            return;  // the middle keys all ended here: they are equal
+        }
+        refs += lower;
+        count = upper - lower;
+        ++d;
+    }
 }
 
 // Puts record order[i] at place i for every i, following each cycle of the permutation
@@ -79,7 +122,7 @@ void FolderIndex::Sort()
     for (int i = 0; i < count_; ++i) {
         order[i] = KeyRef{keys.Key(i), keys.Length(i), i};
     }
-    std::sort(order, order + count_, KeyLess);
+    SortKeysFrom(order, count_, 0);
     Permute(records_, order, count_);
     HeapFree(heap, 0, order);
 }

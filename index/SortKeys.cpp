@@ -19,8 +19,28 @@ SortKeys::~SortKeys()
 int SortKeys::Of(const char* text, BYTE* key, int size)
 {
     // lstrcmpA compares with CompareStringA in the thread's locale and no flags; the sort
-    // key made with the same locale and flags orders byte-wise the same way.
-    return LCMapStringA(GetThreadLocale(), LCMAP_SORTKEY, text, -1, reinterpret_cast<LPSTR>(key), size);
+    // key made with the same locale and flags orders byte-wise the same way. The text is
+    // widened here with the locale's code page, as CompareStringA does: LCMapStringA would
+    // do the same but takes half as long again for it.
+    return Of(text, key, size, GetThreadLocale(), LocaleCodePage(GetThreadLocale()));
+}
+
+UINT SortKeys::LocaleCodePage(LCID locale)
+{
+    UINT codePage = CP_ACP;
+    GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, reinterpret_cast<LPSTR>(&codePage),
+                   sizeof codePage);
+    return codePage;
+}
+
+int SortKeys::Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage)
+{
+    WCHAR wide[kPathSize];
+    const int length = MultiByteToWideChar(codePage, 0, text, -1, wide, kPathSize);
+    if (length == 0) {
+        return 0;
+    }
+    return LCMapStringW(locale, LCMAP_SORTKEY, wide, length, reinterpret_cast<LPWSTR>(key), size);
 }
 
 bool SortKeys::Reserve(SIZE_T bytes)
@@ -48,13 +68,15 @@ bool SortKeys::Build(const FolderRecord* records, int count)
     if (!offsets_ || !Reserve(static_cast<SIZE_T>(count) * 48)) {
         return false;
     }
+    const LCID locale = GetThreadLocale();
+    const UINT codePage = LocaleCodePage(locale);
     SIZE_T used = 0;
     for (int i = 0; i < count; ++i) {
         if (!Reserve(used + kLongestKey) || used + kLongestKey > 0x7fffffff) {
             return false;
         }
         offsets_[i] = static_cast<int>(used);
-        const int length = Of(records[i].OwnName(), arena_ + used, kLongestKey);
+        const int length = Of(records[i].OwnName(), arena_ + used, kLongestKey, locale, codePage);
         if (length == 0) {
             return false;
         }

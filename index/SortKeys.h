@@ -22,6 +22,8 @@ public:
     static int Of(const char* text, BYTE* key, int size);
 
 private:
+    static UINT LocaleCodePage(LCID locale);
+    static int Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage);
     bool Reserve(SIZE_T bytes);
 
     BYTE* arena_ = nullptr;
