@@ -16,15 +16,6 @@ SortKeys::~SortKeys()
     }
 }
 
-int SortKeys::Of(const char* text, BYTE* key, int size)
-{
-    // lstrcmpA compares with CompareStringA in the thread's locale and no flags; the sort
-    // key made with the same locale and flags orders byte-wise the same way. The text is
-    // widened here with the locale's code page, as CompareStringA does: LCMapStringA would
-    // do the same but takes half as long again for it.
-    return Of(text, key, size, GetThreadLocale(), LocaleCodePage(GetThreadLocale()));
-}
-
 UINT SortKeys::LocaleCodePage(LCID locale)
 {
     UINT codePage = CP_ACP;
@@ -33,6 +24,10 @@ UINT SortKeys::LocaleCodePage(LCID locale)
     return codePage;
 }
 
+// lstrcmpA compares with CompareStringA in the thread's locale and no flags; the sort key
+// made with the same locale and flags orders byte-wise the same way. The text is widened
+// here with the locale's code page, as CompareStringA does: LCMapStringA would do the same
+// but takes half as long again for it.
 int SortKeys::Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage)
 {
     WCHAR wide[kPathSize];

@@ -18,11 +18,9 @@ public:
     const BYTE* Key(int i) const { return arena_ + offsets_[i]; }
     int Length(int i) const { return offsets_[i + 1] - offsets_[i]; }
 
-    // The key of one text in the thread locale's lstrcmpA order; 0 when it does not fit.
-    static int Of(const char* text, BYTE* key, int size);
-
 private:
     static UINT LocaleCodePage(LCID locale);
+    // The key of one text in lstrcmpA's order for the locale; 0 when it does not fit.
     static int Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage);
     bool Reserve(SIZE_T bytes);
 
