@@ -1,11 +1,10 @@
-// The program's effects outside its windows: the shell's "open" and the miss beep. Tests
-// replace them so that nothing is launched and the test machine stays quiet.
+// The program's effects outside its windows that tests replace, so that nothing is
+// launched and the test machine stays quiet: the shell's "open" and the miss beep.
 #pragma once
 
-#include <windows.h>
+#include "ui/ShellOpen.h"
 
-using OpenInShellFunction = INT_PTR (*)(HWND owner, const char* target);
 using MissBeepFunction = void (*)();
 
-extern OpenInShellFunction ShellOpen;
+extern ShellOpenFunction ShellOpen;
 extern MissBeepFunction MissBeep;

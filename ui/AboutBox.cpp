@@ -1,14 +1,7 @@
 // The round about box: the program's icon, its version lines, an Ok button and the maker's link.
 #include "ui/AboutBox.h"
 
-#include <shellapi.h>
-
 #include "ui/TextLines.h"
-
-void OpenWithShell(HWND owner, const char* link)
-{
-    ShellExecuteA(owner, "open", link, "", "", SW_SHOWNORMAL);
-}
 
 AboutBox::~AboutBox()
 {

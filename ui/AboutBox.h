@@ -4,16 +4,13 @@
 #include "ui/FontHolder.h"
 #include "ui/LinkControl.h"
 #include "ui/MessageBoxWindow.h"
+#include "ui/ShellOpen.h"
 
 // What the about command shows: two lines of text, and the maker's web address as the link.
 inline constexpr char kAboutText[] = "Vantorelle Version 1.12\n(c) 2026 Ilse Marwick, Zelcor Freeware";
 inline constexpr char kAboutLink[] = "https://www.zelcor-freeware.example/vantorelle";
 inline constexpr int kAboutIconId = 103;
 
-// Hands a web address to the shell on behalf of a window.
-using ShellOpenFunction = void (*)(HWND owner, const char* link);
-// Opens link with the shell's "open" verb; whether it could be opened is not reported.
-void OpenWithShell(HWND owner, const char* link);
 
 // Shown with MessageBoxWindow::Show; the caption is the link and is not shown as a title.
 class AboutBox : public MessageBoxWindow {

@@ -12,6 +12,9 @@ DISPLAY=$(cat "$dir/display")
 # persistent wineserver runs. Left on CTest's pipes they would keep it waiting forever, so
 # the program writes to a file that is shown when it ends.
 log=$(mktemp "$dir/run.XXXXXX")
+# Start inside the prefix: the build folder has no drive letter there (no Z: link).
+if [ -e "${1:-}" ]; then set -- "$(realpath "$1")" "${@:2}"; fi
+cd "$WINEPREFIX/drive_c"
 "$WINE_LOADER" "$@" >"$log" 2>&1 </dev/null
 status=$?
 cat "$log"

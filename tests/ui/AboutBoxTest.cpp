@@ -22,11 +22,12 @@ struct ShellRecord {
     std::string link;
 } shellRecord;
 
-void RecordShellOpen(HWND owner, const char* link)
+INT_PTR RecordShellOpen(HWND owner, const char* link)
 {
     ++shellRecord.calls;
     shellRecord.owner = owner;
     shellRecord.link = link;
+    return 42;
 }
 
 class CountingAboutBox : public AboutBox {
