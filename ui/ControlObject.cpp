@@ -65,7 +65,9 @@ int ControlObject::CreateControl(const char* className, HWND parent, const char*
 WNDPROC ControlObject::Subclass(WNDPROC procedure)
 {
     WNDPROC previous = SetWindowProc(window_, procedure ? procedure : ForwardingProc);
-    if (previous) {
+    // Subclassed a second time, the control's procedure is already the forwarding one;
+    // keeping that as the previous procedure would make every message call itself.
+    if (previous && previous != ForwardingProc) {
         previousProc_ = previous;
     }
     return previous;
