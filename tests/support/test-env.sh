@@ -3,8 +3,13 @@
 # drives point at folders of the build tree, and one persistent wineserver so that every
 # test process starts in milliseconds.
 #
-#   test-env.sh start DIR   DIR/prefix, DIR/display, DIR/drives/<letter>
-#   test-env.sh stop DIR
+#   test-env.sh start DIR [EXE SHOTS]   DIR/prefix, DIR/display, DIR/drives/<letter>
+#   test-env.sh stop DIR [SHOTS]
+#
+# With EXE, the program is copied to C:\Vantorelle\Vantorelle.exe of the prefix, where a
+# test can start it as a process of its own (the build folder has no drive letter there).
+# With SHOTS, that folder is emptied and mapped as B:, where tests write screenshots: a
+# scan never walks A: or B:. Stopping turns the screenshots (BMP) into PNG files.
 #
 # Drives of the prefix: C: is Wine's own (typed "network", so a scan passes it by); D: and
 # Z: are fixed drives on DIR/drives/d and DIR/drives/z; R: is a CD drive and S: a network
@@ -87,6 +92,25 @@ make_link_tree() {
 # regedit runs before the Z: link is removed, so it still reads Linux paths through Z:.
 winepath_of() { echo "Z:$1" | tr / '\\'; }
 
+# The program inside the prefix, and B: for the screenshots.
+install_program() {
+    local exe=$1 shots=$2
+    mkdir -p "$WINEPREFIX/drive_c/Vantorelle"
+    cp "$exe" "$WINEPREFIX/drive_c/Vantorelle/Vantorelle.exe"
+    rm -rf "$shots"
+    mkdir -p "$shots"
+    ln -sfn "$shots" "$WINEPREFIX/dosdevices/b:"
+}
+
+to_png() {
+    local bmp
+    command -v convert >/dev/null || return 0
+    for bmp in "$1"/*.bmp; do
+        [ -e "$bmp" ] || continue
+        convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    done
+}
+
 case "$action" in
 start)
     stop
@@ -94,9 +118,13 @@ start)
     mkdir -p "$dir"
     start_display
     make_prefix
+    if [ -n "${3:-}" ]; then install_program "$3" "${4:?folder for screenshots}"; fi
     # The server forks into the background; it must not hold CTest's output pipes open.
     "$WINE_SERVER" -p </dev/null >/dev/null 2>&1
     ;;
-stop) stop ;;
-*) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+stop)
+    stop
+    if [ -n "${3:-}" ]; then to_png "$3"; fi
+    ;;
+*) echo "usage: $0 start DIR [EXE SHOTS] | stop DIR [SHOTS]" >&2; exit 2 ;;
 esac
