@@ -1,0 +1,259 @@
+// "&Scan drives": which drives are walked, what is collected and in what order, what the
+// user sees afterwards, and how the windows stay alive while it runs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ProgramTest.h"
+#include "app/MainFrame.h"
+#include "app/Program.h"
+#include "app/Resource.h"
+#include "app/Workspace.h"
+#include "index/FolderCollector.h"
+#include "support/BoxAnswer.h"
+#include "support/ProbeWindow.h"
+#include "support/RunningProgram.h"
+
+namespace {
+
+bool StartsWith(const std::string& text, const std::string& start)
+{
+    return text.compare(0, start.size(), start) == 0;
+}
+
+int CountStartingWith(const std::vector<std::string>& paths, const std::string& start)
+{
+    return static_cast<int>(std::count_if(paths.begin(), paths.end(),
+                                          [&start](const std::string& path) { return StartsWith(path, start); }));
+}
+
+class DriveScanTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        ASSERT_TRUE(Start());
+    }
+};
+
+TEST_F(DriveScanTest, FixedDrivesDAndZAreScannedAndNoOtherDrive)
+{
+    d.Folder("on d");
+    z.Folder("on z");
+    // The CD drive R: and the network drive S: hold folders too; L: holds a link tree and
+    // Wine's own C: is typed network in the test prefix.
+    DriveTree cd('R');
+    DriveTree network('S');
+    cd.Folder("on r");
+    network.Folder("on s");
+    ASSERT_NE(GetFileAttributesA("R:\\on r"), INVALID_FILE_ATTRIBUTES);
+    ASSERT_NE(GetFileAttributesA("S:\\on s"), INVALID_FILE_ATTRIBUTES);
+
+    Scan();
+    std::vector<std::string> paths = IndexPaths();
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (std::vector<std::string>{"D:\\on d", "Z:\\on z"}));
+}
+
+TEST_F(DriveScanTest, DriveWithoutFoldersAddsNothing)
+{
+    d.Folder("only");
+    z.File("a file.txt");
+    Scan();
+    EXPECT_EQ(IndexPaths(), (std::vector<std::string>{"D:\\only"}));
+}
+
+TEST_F(DriveScanTest, ScanOfDrivesWithoutFoldersShowsATotalOfZero)
+{
+    Scan();
+    EXPECT_EQ(folderCollector.Index().Count(), 0);
+    EXPECT_EQ(StatusText(1), "\tTotal folders:  0");
+    EXPECT_EQ(lstrlenA(workspace.ScanDate()), 18);
+    EXPECT_EQ(workspace.Modified(), 1);
+}
+
+TEST_F(DriveScanTest, TotalInTheStatusLineIsTheNumberOfFolders)
+{
+    for (const char* folder : {"a", "a\\b", "a\\b\\c", "d", "e"}) {
+        d.Folder(folder);
+    }
+    z.Folder("f\\g");
+    Scan();
+    EXPECT_EQ(folderCollector.Index().Count(), 7);
+    EXPECT_EQ(StatusText(1), "\tTotal folders:  7");
+}
+
+TEST_F(DriveScanTest, RecordsAreSortedByTheirOwnNames)
+{
+    for (const char* folder : {"zebra\\apple", "Mango", "beta\\zulu\\kiwi", "apple", "delta"}) {
+        d.Folder(folder);
+    }
+    z.Folder("cherry\\Banana");
+    Scan();
+    const FolderIndex& index = folderCollector.Index();
+    ASSERT_EQ(index.Count(), 10);
+    for (int i = 0; i < index.Count(); ++i) {
+        const FolderRecord* record = index.At(i);
+        EXPECT_EQ(std::string(record->path).rfind('\\') + 1, record->nameOffset) << record->path;
+        if (i > 0) {
+            EXPECT_LE(lstrcmpA(index.At(i - 1)->OwnName(), record->OwnName()), 0)
+                << index.At(i - 1)->path << " before " << record->path;
+        }
+    }
+}
+
+TEST_F(DriveScanTest, SystemAndDotFoldersAreLeftOutWithEverythingBelowThem)
+{
+    d.Folder("plain");
+    d.Folder("system\\inside");
+    d.Folder(".dotted\\inside");
+    ASSERT_TRUE(SetFileAttributesA("D:\\system", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY));
+    ASSERT_TRUE(GetFileAttributesA("D:\\system") & FILE_ATTRIBUTE_SYSTEM);
+    Scan();
+    EXPECT_EQ(IndexPaths(), (std::vector<std::string>{"D:\\plain"}));
+}
+
+TEST_F(DriveScanTest, ChainDeeperThanSixteenLevelsIsCollectedToLevelSixteen)
+{
+    std::string chain;
+    for (int level = 1; level <= 18; ++level) {
+        chain += (level > 1 ? "\\" : "") + std::string(level < 10 ? "L0" : "L") + std::to_string(level);
+    }
+    d.Folder(chain);
+    Scan();
+    const std::vector<std::string> paths = IndexPaths();
+    EXPECT_EQ(paths.size(), 16u);
+    EXPECT_EQ(
+        CountStartingWith(paths, "D:\\L01\\L02\\L03\\L04\\L05\\L06\\L07\\L08\\L09\\L10\\L11\\L12\\L13\\L14\\L15\\L16"),
+        1);
+}
+
+TEST_F(DriveScanTest, FinishedScanShowsTheListEnablesSaveAndReturnsToTheSearchBox)
+{
+    d.Folder("one");
+    d.Folder("two");
+    SetFocus(workspace.FolderList());
+    Scan();
+    EXPECT_EQ(ListCount(), folderCollector.Index().Count());
+    EXPECT_EQ(ListCount(), 2);
+    EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_EQ(GetFocus(), workspace.SearchEdit());
+    EXPECT_EQ(lstrlenA(workspace.ScanDate()), 18);
+    EXPECT_EQ(StatusText(0), std::string("Last scanned: ") + workspace.ScanDate());
+}
+
+// A probe posted before the scan runs at the first folder the scan collects, on D: (C: is
+// passed over).
+class ScanPumpTest : public DriveScanTest {
+protected:
+    void MakeFolders()
+    {
+        for (const char* folder : {"a", "b", "c", "d\\e"}) {
+            d.Folder(folder);
+        }
+        z.Folder("far");
+    }
+    ProbeWindow probe;
+};
+
+TEST_F(ScanPumpTest, PostedMessageIsDispatchedBetweenTwoFolders)
+{
+    MakeFolders();
+    int countSeen = -1;
+    int scanningSeen = -1;
+    probe.Post([&] {
+        countSeen = folderCollector.Index().Count();
+        scanningSeen = workspace.Scanning();
+    });
+    Scan();
+    EXPECT_EQ(probe.Runs(), 1);
+    EXPECT_GT(countSeen, 0);
+    EXPECT_LT(countSeen, 6);
+    EXPECT_EQ(scanningSeen, 1);
+    EXPECT_EQ(folderCollector.Index().Count(), 6);
+}
+
+TEST_F(ScanPumpTest, QuitStopsTheWalkAtTheNextFolderAndSkipsTheRemainingDrives)
+{
+    MakeFolders();
+    std::string listed;
+    probe.Post([&] {
+        listed = StatusText(0);
+        PostQuitMessage(0);
+    });
+    Scan();
+    EXPECT_EQ(listed, "D:\\");
+    const std::vector<std::string> paths = IndexPaths();
+    EXPECT_EQ(paths.size(), 1u);
+    EXPECT_EQ(CountStartingWith(paths, "Z:"), 0);
+    EXPECT_EQ(ListCount(), 1);
+
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(ScanPumpTest, ScanDrivesDuringAScanDoesNothing)
+{
+    MakeFolders();
+    int countBefore = -1;
+    int countAfter = -1;
+    probe.Post([&] {
+        countBefore = folderCollector.Index().Count();
+        Command(IDM_SCAN_DRIVES);
+        countAfter = folderCollector.Index().Count();
+    });
+    Scan();
+    EXPECT_EQ(countAfter, countBefore);
+    EXPECT_EQ(folderCollector.Index().Count(), 6);
+    EXPECT_EQ(ListCount(), 6);
+}
+
+// The index is modified and its data file known, so a save would write without asking.
+class ScanOverModifiedIndexTest : public ScanPumpTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        MakeFolders();
+        ASSERT_TRUE(StartWithDataFile(dataFile, {"D:\\old"}));
+        Scan();
+        ASSERT_EQ(workspace.Modified(), 1);
+    }
+    const std::string dataFile = "D:\\folders.dat";
+};
+
+TEST_F(ScanOverModifiedIndexTest, SaveDuringAScanWritesNothing)
+{
+    std::vector<std::string> savedDuring;
+    probe.Post([&] {
+        Command(IDM_SAVE);
+        savedDuring = DataFilePaths(dataFile);
+    });
+    Scan();
+    EXPECT_EQ(savedDuring, (std::vector<std::string>{"D:\\old"}));
+    EXPECT_EQ(DataFilePaths(dataFile), (std::vector<std::string>{"D:\\old"}));
+    EXPECT_EQ(folderCollector.Index().Count(), 6);
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+}
+
+TEST_F(ScanOverModifiedIndexTest, ClosingDuringAScanAsksNothingAndWritesNothing)
+{
+    BoxAnswer question(IDCANCEL, 400);
+    probe.Post([] { PostMessageA(mainFrame.Handle(), WM_CLOSE, 0, 0); });
+    Scan();
+    EXPECT_FALSE(IsWindow(mainFrame.Handle()));
+    EXPECT_FALSE(question.Appeared());
+    EXPECT_EQ(DataFilePaths(dataFile), (std::vector<std::string>{"D:\\old"}));
+    EXPECT_LT(folderCollector.Index().Count(), 6);
+
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
