@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ProgramTest.h"
 #include "app/Program.h"
@@ -80,6 +81,27 @@ TEST_F(SearchEditTest, ParentNameDoesNotMatchTheFoldersBelowIt)
     SendMessageA(workspace.SearchEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     Type("par");
     EXPECT_EQ(Selection(), 4);
+}
+
+// An index longer than the list shows at once.
+class SearchScrollTest : public ProgramTest {};
+
+TEST_F(SearchScrollTest, MatchOutOfViewIsScrolledToTheMiddleOfTheList)
+{
+    std::vector<std::string> paths;
+    for (const char* letter : {"a", "b"}) {
+        for (int i = 0; i < 150; ++i) {
+            paths.push_back(std::string("D:\\") + letter + std::to_string(1000 + i));
+        }
+    }
+    ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", paths));
+    const int rows = workspace.VisibleRows();
+    ASSERT_GT(rows, 2);
+
+    PostMessageA(workspace.SearchEdit(), WM_CHAR, 'b', 1);
+    PumpProgramFor(0);
+    EXPECT_EQ(Selection(), 150);
+    EXPECT_EQ(SendMessageA(workspace.FolderList(), LB_GETTOPINDEX, 0, 0), 150 - rows / 2);
 }
 
 }  // namespace
