@@ -116,6 +116,26 @@ TEST_F(ModifiedCloseTest, ExitAsksTheSameQuestion)
     EXPECT_FALSE(MainWindowGone());
 }
 
+TEST_F(ModifiedCloseTest, SessionEndRefusedWithCancelLeavesTheProgramRunning)
+{
+    BoxAnswer question(IDCANCEL);
+    EXPECT_EQ(SendMessageA(mainFrame.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_EQ(question.Text(), "Save folders?");
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_EQ(workspace.Modified(), 1);
+}
+
+TEST_F(UnmodifiedCloseTest, SessionEndStoresThePlacementAndKeepsTheWindows)
+{
+    EXPECT_NE(SendMessageA(mainFrame.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    std::string unused;
+    ASSERT_FALSE(ReadProgramSetting("rcNormal", &unused));
+    SendMessageA(mainFrame.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(ReadProgramSetting("showCmd", &unused));
+    EXPECT_TRUE(ReadProgramSetting("rcNormal", &unused));
+    EXPECT_FALSE(MainWindowGone());
+}
+
 // Accelerators reach the frame whatever has the focus and whether or not the button is enabled.
 class AcceleratorTest : public ProgramTest {
 protected:
