@@ -7,7 +7,7 @@ namespace {
 constexpr int kMessageTextId = 0xFFFF;
 
 struct Search {
-    const std::string* caption;
+    std::wstring caption;
     HWND found;
 };
 
@@ -16,16 +16,27 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM lParam)
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    char text[256] = "";
     char className[32] = "";
-    GetWindowTextA(window, text, sizeof text);
     GetClassNameA(window, className, sizeof className);
-    if (process == GetCurrentProcessId() && *search->caption == text && lstrcmpA(className, "#32770") == 0 &&
-        IsWindowVisible(window)) {
+    if (process != GetCurrentProcessId() || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    // Not GetWindowTextA: for a window of this process it sends WM_GETTEXT, which waits for
+    // the test's thread, and that thread may be waiting for this one.
+    wchar_t caption[256] = L"";
+    InternalGetWindowText(window, caption, 256);
+    if (search->caption == caption) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
+}
+
+std::wstring Widen(const std::string& text)
+{
+    wchar_t wide[256] = L"";
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 256);
+    return wide;
 }
 
 }  // namespace
@@ -53,7 +64,7 @@ std::string MessageBoxAnswer::Text()
 void MessageBoxAnswer::Answer(std::string caption, int button, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
-    Search search = {&caption, nullptr};
+    Search search = {Widen(caption), nullptr};
     while (!search.found && GetTickCount() - start < timeoutMs) {
         EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
         if (!search.found) {
