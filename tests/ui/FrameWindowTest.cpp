@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/FrameWindow.h"
 #include "ui/Module.h"
 
@@ -41,6 +43,13 @@ public:
     int placementRestored = 0;
 };
 
+// A rectangle as text, so that a failed comparison shows all four edges.
+std::string Edges(const RECT& rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " - " + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
+}
+
 class FrameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -78,25 +87,15 @@ protected:
         GetClientRect(frame.Handle(), &rect);
         return rect;
     }
+    // Bar on top, status along the bottom, the client in between, all at full width.
     void ExpectBandsFill(const RECT& area)
     {
         const int statusHeight = status.StatusHeight();
         ASSERT_GT(statusHeight, 0);
-        const RECT top = Band(bar.Handle());
-        const RECT middle = Band(client.Handle());
-        const RECT bottom = Band(status.Handle());
-        EXPECT_EQ(top.left, 0);
-        EXPECT_EQ(top.top, 0);
-        EXPECT_EQ(top.right, area.right);
-        EXPECT_EQ(top.bottom, frame.BarHeight());
-        EXPECT_EQ(middle.left, 0);
-        EXPECT_EQ(middle.top, frame.BarHeight());
-        EXPECT_EQ(middle.right, area.right);
-        EXPECT_EQ(middle.bottom, area.bottom - statusHeight);
-        EXPECT_EQ(bottom.left, 0);
-        EXPECT_EQ(bottom.top, area.bottom - statusHeight);
-        EXPECT_EQ(bottom.right, area.right);
-        EXPECT_EQ(bottom.bottom, area.bottom);
+        const int barHeight = frame.BarHeight();
+        EXPECT_EQ(Edges(Band(bar.Handle())), Edges({0, 0, area.right, barHeight}));
+        EXPECT_EQ(Edges(Band(client.Handle())), Edges({0, barHeight, area.right, area.bottom - statusHeight}));
+        EXPECT_EQ(Edges(Band(status.Handle())), Edges({0, area.bottom - statusHeight, area.right, area.bottom}));
     }
 
     TestClient client;

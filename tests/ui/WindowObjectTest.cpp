@@ -60,15 +60,10 @@ public:
         slots.push_back("OnCreate");
         handleInOnCreate = Handle();
         windowInOnCreate = IsWindow(Handle()) != 0;
-        switch (createAnswer) {
-            case CreateAnswer::Accept:
-                return 1;
-            case CreateAnswer::Refuse:
-                return 0;
-            case CreateAnswer::Default:
-                return WindowObject::OnCreate();
+        if (createAnswer == CreateAnswer::Default) {
+            return WindowObject::OnCreate();
         }
-        return 1;
+        return createAnswer == CreateAnswer::Accept;
     }
     void OnDestroy() override { slots.push_back("OnDestroy"); }
     int SaveState() override
