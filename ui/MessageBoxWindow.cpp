@@ -201,12 +201,13 @@ void MessageBoxWindow::WaitForClose()
     }
     if (IsWindow(Handle())) {
         OnClose();
-    } else if (Handle()) {
+    } else {
         // Destroyed without passing OnClose (from outside, or with its owner): finish what
-        // OnClose would have done, and forget the dead handle so the next Show creates a box.
-        EnableWindow(owner_, TRUE);
+        // OnClose would have done.
+        if (!IsWindowEnabled(owner_)) {
+            EnableWindow(owner_, TRUE);
+        }
         ReleaseText();
-        ForgetWindow();
     }
 }
 

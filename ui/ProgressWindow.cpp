@@ -35,7 +35,7 @@ int ProgressWindow::Show(HWND owner, const char* text, int modal)
     modal_ = modal;
     owner_ = owner;
     text_ = text;
-    RECT ownerRect;
+    RECT ownerRect = {};
     GetWindowRect(owner, &ownerRect);
     TEXTMETRICA metrics;
     if (!DisplayFontMetrics(&metrics)) {

@@ -15,7 +15,16 @@ LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     // Messages that come before WM_NCCREATE (WM_GETMINMAXINFO) find no object yet.
     WindowObject* object = WindowObject::FromHandle(window);
-    return object ? object->WindowProc(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+    if (!object) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    const LRESULT result = object->WindowProc(message, wParam, lParam);
+    // A window also dies with its parent, not only through Destroy: the object must not
+    // keep the dead handle, or it would never make a window again.
+    if (message == WM_NCDESTROY && object->window_ == window) {
+        object->window_ = nullptr;
+    }
+    return result;
 }
 
 WindowObject* WindowObject::FromHandle(HWND window)

@@ -93,10 +93,6 @@ protected:
     // The result DefWindowProcA gives this window for a message.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Clears a handle whose window was destroyed other than through Destroy, so that the
-    // object can create a window again.
-    void ForgetWindow() { window_ = nullptr; }
-
 private:
     friend LRESULT CALLBACK SharedWindowProc(HWND, UINT, WPARAM, LPARAM);
 

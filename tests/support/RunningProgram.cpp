@@ -8,24 +8,6 @@
 #include "ui/ButtonBar.h"
 #include "ui/ProgressWindow.h"
 
-namespace {
-
-// A window that goes down with its parent is not destroyed through its object, and the
-// window framework leaves that object holding the dead handle, so it would refuse to make
-// a window at the next start. ForgetWindow is protected; a member pointer taken through a
-// derived class reaches it on any window object.
-struct HandleReset : WindowObject {
-    using WindowObject::ForgetWindow;
-};
-
-void ForgetDeadWindow(WindowObject& object)
-{
-    if (object.Handle() && !IsWindow(object.Handle())) {
-        (object.*&HandleReset::ForgetWindow)();
-    }
-}
-
-}  // namespace
 
 void DeleteProgramSettings()
 {
@@ -69,12 +51,6 @@ void StopTestProgram()
     if (IsWindow(mainFrame.Handle())) {
         mainFrame.Destroy();
     }
-    ForgetDeadWindow(mainFrame);
-    ForgetDeadWindow(workspace);
-    ForgetDeadWindow(buttonBar);
-    // The scan's notice is owned by the main window and goes with it when the program is
-    // closed during a scan.
-    ForgetDeadWindow(progressWindow);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT) {

@@ -183,6 +183,17 @@ TEST_F(WindowObjectTest, DestroyRunsDestroySlotsInOrderAndClearsHandle)
     EXPECT_FALSE(IsWindow(handle));
 }
 
+TEST_F(WindowObjectTest, AWindowDestroyedOtherThanThroughDestroyCanBeMadeAgain)
+{
+    ASSERT_TRUE(window.Create());
+    HWND first = window.Handle();
+    // As when its parent goes: the object is not asked, yet must not keep the dead handle.
+    ASSERT_TRUE(DestroyWindow(first));
+    EXPECT_EQ(window.Handle(), nullptr);
+    ASSERT_TRUE(window.Create());
+    EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
 TEST_F(WindowObjectTest, EndSessionSavesStateOnlyWhenSessionEnds)
 {
     ASSERT_TRUE(window.Create());
