@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/MessageBoxAnswer.h"
+#include "support/BoxAnswer.h"
 #include "support/RunInsideModalLoop.h"
 #include "ui/PushButton.h"
 #include "ui/WindowObject.h"
@@ -291,8 +291,9 @@ public:
 TEST(MissingCreate, BaseCreateReportsMissingCreateAndFails)
 {
     WindowWithoutCreate window;
-    MessageBoxAnswer answer("App Error");
+    BoxAnswer answer(IDOK);
     EXPECT_EQ(window.Create(nullptr, nullptr, "", 0, 0, 10, 10), 0);
+    EXPECT_EQ(answer.Caption(), "App Error");
     EXPECT_EQ(answer.Text(), "Missing Create");
     EXPECT_EQ(window.Handle(), nullptr);
 }
