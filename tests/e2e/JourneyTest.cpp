@@ -42,7 +42,10 @@ struct Record {
     std::string OwnName() const { return path.substr(nameOffset); }
 };
 
-std::string OwnNameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+std::string OwnNameOf(const std::string& path)
+{
+    return path.substr(path.rfind('\\') + 1);
+}
 
 void EmptyDrive(char letter)
 {
@@ -267,7 +270,10 @@ private:
     HWND edit_ = nullptr;
 };
 
-std::string Shot(const char* name) { return std::string(kScreenshots) + name + ".bmp"; }
+std::string Shot(const char* name)
+{
+    return std::string(kScreenshots) + name + ".bmp";
+}
 
 // The point of a window that answers a hit test with the given code, searched along its
 // caption from the right; Wine draws the frame itself, so only it knows where the box is.
@@ -294,7 +300,10 @@ POINT Centre(HWND window)
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != 0; }
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != 0;
+}
 
 std::string Describe(const RECT& r)
 {
@@ -459,9 +468,10 @@ void JourneyTest::TypingSelectsTheFirstMatch()
 {
     struct Typing {
         const char* keys;
-        const char* text;  // what the box then holds: typed letters become lower case
+        const char* text;    // what the box then holds: typed letters become lower case
         const char* search;  // the text searched; null: a miss, the selection stays
     };
+    // clang-format off
     const Typing typings[] = {
         {"Tom", "tom", "tom"},
         {"\b\b\b", "", nullptr},  // emptied: the last Backspace finds nothing
@@ -470,6 +480,7 @@ void JourneyTest::TypingSelectsTheFirstMatch()
         {"x", "v1.2x", nullptr},
         {"\b\b\b\b\bMiX", "mix", "mix"},
     };
+    // clang-format on
     int selection = -1;
     for (const Typing& typing : typings) {
         SCOPED_TRACE(std::string("typed \"") + typing.keys + "\"");
@@ -481,10 +492,9 @@ void JourneyTest::TypingSelectsTheFirstMatch()
             }
         }
         const int expected = typing.search ? FirstMatch(ownNames_, typing.search) : selection;
-        ASSERT_TRUE(WaitUntil([&] { return main_->SearchText() == typing.text && main_->Selection() == expected; },
-                              5000))
-            << "text \"" << main_->SearchText() << "\", selection " << main_->Selection() << ", expected "
-            << expected;
+        ASSERT_TRUE(
+            WaitUntil([&] { return main_->SearchText() == typing.text && main_->Selection() == expected; }, 5000))
+            << "text \"" << main_->SearchText() << "\", selection " << main_->Selection() << ", expected " << expected;
         if (typing.search) {
             ASSERT_GE(expected, 0);
             searched_[typing.search] = expected;

@@ -85,7 +85,10 @@ ExternalProgram::~ExternalProgram()
     CloseHandle(process_);
 }
 
-bool ExternalProgram::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool ExternalProgram::Running() const
+{
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 bool ExternalProgram::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const
 {
@@ -129,9 +132,15 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD in
     }
 }
 
-HWND TopLevelWindowOf(DWORD processId, const char* className) { return FindTopLevel(processId, className, nullptr); }
+HWND TopLevelWindowOf(DWORD processId, const char* className)
+{
+    return FindTopLevel(processId, className, nullptr);
+}
 
-HWND ChildOfClass(HWND parent, const char* className) { return FindWindowExA(parent, nullptr, className, nullptr); }
+HWND ChildOfClass(HWND parent, const char* className)
+{
+    return FindWindowExA(parent, nullptr, className, nullptr);
+}
 
 std::string TextThroughRemoteBuffer(HWND window, UINT message, WPARAM wParam, size_t size)
 {
@@ -228,8 +237,8 @@ bool SaveScreenshot(const std::string& file, const RECT* area)
     void* bits = nullptr;
     HDC screenContext = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screenContext);
-    HBITMAP bitmap = CreateDIBSection(memory, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
-                                      nullptr, 0);
+    HBITMAP bitmap =
+        CreateDIBSection(memory, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
     bool written = false;
     if (bitmap) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
@@ -239,7 +248,8 @@ bool SaveScreenshot(const std::string& file, const RECT* area)
         fileHeader.bfType = 0x4D42;  // "BM"
         fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
         fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
-        HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE out =
+            CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (out != INVALID_HANDLE_VALUE) {
             DWORD done = 0;
             written = WriteFile(out, &fileHeader, sizeof fileHeader, &done, nullptr) &&
