@@ -505,6 +505,8 @@ void JourneyTest::TypingSelectsTheFirstMatch()
         selection = expected;
     }
     Shoot("04-typed");
+    const RECT frame = main_->Rect();
+    Shoot("main-window", &frame);
     // A search selects without the user's own selection: View files stays disabled.
     EXPECT_FALSE(main_->ButtonEnabled("View files"));
 }
@@ -518,8 +520,6 @@ void JourneyTest::ClickSelectsAndDoubleClickOpens()
     EXPECT_TRUE(WaitUntil([&] { return main_->ButtonEnabled("View files"); }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return main_->Focus() == main_->Edit(); }, 5000));
     Shoot("05-row-clicked");
-    const RECT frame = main_->Rect();
-    Shoot("main-window", &frame);
 
     // "open" on a folder: Wine's shell starts its explorer.exe as a process of its own,
     // with a window of class "ExplorerWClass" titled with the folder's own name.
