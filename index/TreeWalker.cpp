@@ -5,6 +5,10 @@ namespace {
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
+// Junctions and symbolic links are recorded but never entered: one that points at an
+// ancestor would repeat the tree below it at every level down to the limit.
+bool IsLink(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+
 // Copies a + b into out when the result fits size bytes with its terminator.
 bool Join(char* out, int size, const char* a, const char* b)
 {
@@ -97,6 +101,31 @@ bool TreeWalker::Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) con
     // The subfolder's path with its backslash must fit the path buffer; a longer one is
     // passed over rather than cut.
     return lstrlenA(path_) + lstrlenA(entry.cFileName) + 2 <= kPathSize;
+}
+
+int TreeWalker::EnterRoot(WIN32_FIND_DATAA* entry)
+{
+    // The root has no entry of its own: the callback is handed an empty one.
+    ZeroMemory(entry, sizeof *entry);
+    return OnEnterFolder(*entry);
+}
+
+int TreeWalker::EnterSubfolder(const WIN32_FIND_DATAA& entry)
+{
+    lstrcatA(path_, entry.cFileName);
+    lstrcatA(path_, "\\");
+    ++depth_;
+    return OnEnterFolder(entry);
+}
+
+bool TreeWalker::LeaveFolder()
+{
+    if (--depth_ < 0) {
+        return false;  // the root itself is done: the walk is over
+    }
+    TrimToParent();
+    OnLeaveFolder();
+    return true;
 }
 
 void TreeWalker::TrimToParent()
@@ -221,8 +250,7 @@ int TreeWalker::WalkOnePass(const char* pattern, int depthLimit, int includeSyst
         return 0;
     }
     WIN32_FIND_DATAA entry;
-    ZeroMemory(&entry, sizeof entry);
-    if (OnEnterFolder(entry)) {
+    if (EnterRoot(&entry)) {
         return 1;
     }
     for (;;) {
@@ -237,22 +265,17 @@ int TreeWalker::WalkOnePass(const char* pattern, int depthLimit, int includeSyst
                 if (OnSubfolder(entry)) {
                     return 1;
                 }
-                if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                if (!IsLink(entry)) {
                     break;
                 }
                 continue;
             }
             pending.Close(depth_);
-            if (--depth_ < 0) {
+            if (!LeaveFolder()) {
                 return 0;
             }
-            TrimToParent();
-            OnLeaveFolder();
         }
-        lstrcatA(path_, entry.cFileName);
-        lstrcatA(path_, "\\");
-        ++depth_;
-        if (OnEnterFolder(entry)) {
+        if (EnterSubfolder(entry)) {
             return 1;
         }
     }
@@ -265,8 +288,7 @@ int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSyst
         return 0;
     }
     WIN32_FIND_DATAA entry;
-    ZeroMemory(&entry, sizeof entry);
-    if (OnEnterFolder(entry)) {
+    if (EnterRoot(&entry)) {
         return 1;
     }
     for (;;) {
@@ -284,9 +306,7 @@ int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSyst
                     if (OnSubfolder(entry)) {
                         return 1;
                     }
-                    // Links (junctions, symbolic links) are recorded but never entered: one
-                    // that points at an ancestor would repeat the tree down to the limit.
-                    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                    if (!IsLink(entry)) {
                         break;
                     }
                 }
@@ -294,17 +314,12 @@ int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSyst
                 continue;
             }
             searches.Close(depth_);
-            if (--depth_ < 0) {
+            if (!LeaveFolder()) {
                 return 0;
             }
-            TrimToParent();
-            OnLeaveFolder();
             more = FindNextFileA(searches.At(depth_), &entry);
         }
-        lstrcatA(path_, entry.cFileName);
-        lstrcatA(path_, "\\");
-        ++depth_;
-        if (OnEnterFolder(entry)) {
+        if (EnterSubfolder(entry)) {
             return 1;
         }
     }

@@ -39,6 +39,10 @@ private:
     int ListFolder(PendingFolders& pending, const char* pattern, int depthLimit, int includeSystem);
     int FilePass(SearchStack& searches, const char* pattern);
     bool Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) const;
+    int EnterRoot(WIN32_FIND_DATAA* entry);
+    int EnterSubfolder(const WIN32_FIND_DATAA& entry);
+    // Back to the parent after a folder's subtree; false when the root itself is done.
+    bool LeaveFolder();
     bool StartSearch(SearchStack& searches, const char* pattern, WIN32_FIND_DATAA& entry);
     void TrimToParent();
 
