@@ -28,13 +28,9 @@ Workspace::Workspace()
 
 int Workspace::RegisterWindowClass()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = SharedWindowProc;
-    windowClass.cbWndExtra = 4;
-    windowClass.hInstance = ModuleInstance();
+    WNDCLASSA windowClass = FrameworkClass("WorkSpaceClass", 0);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = "WorkSpaceClass";
     return RegisterOnce(&registered, &windowClass, false);
 }
 

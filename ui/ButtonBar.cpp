@@ -23,14 +23,9 @@ ButtonBar::~ButtonBar()
 
 int ButtonBar::RegisterWindowClass()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_BYTEALIGNWINDOW;
-    windowClass.lpfnWndProc = SharedWindowProc;
-    windowClass.cbWndExtra = 4;
-    windowClass.hInstance = ModuleInstance();
+    WNDCLASSA windowClass = FrameworkClass("BtnBarClass", CS_BYTEALIGNWINDOW);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    windowClass.lpszClassName = "BtnBarClass";
     return RegisterOnce(&registered, &windowClass, false);
 }
 

@@ -23,15 +23,10 @@ HDWP Place(HDWP positions, HWND window, int x, int y, int width, int height)
 
 int FrameWindow::RegisterWindowClass()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_BYTEALIGNCLIENT;
-    windowClass.lpfnWndProc = SharedWindowProc;
-    windowClass.cbWndExtra = 4;
-    windowClass.hInstance = ModuleInstance();
+    WNDCLASSA windowClass = FrameworkClass("MainClass", CS_BYTEALIGNCLIENT);
     windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    windowClass.lpszClassName = "MainClass";
     return RegisterOnce(&registered, &windowClass, true);
 }
 

@@ -50,13 +50,8 @@ MessageBoxWindow::~MessageBoxWindow()
 
 int MessageBoxWindow::RegisterWindowClass()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_VREDRAW | CS_HREDRAW;
-    windowClass.lpfnWndProc = SharedWindowProc;
-    windowClass.cbWndExtra = 4;
-    windowClass.hInstance = ModuleInstance();
+    WNDCLASSA windowClass = FrameworkClass("CMSGCLASS", CS_VREDRAW | CS_HREDRAW);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = "CMSGCLASS";
     return RegisterOnce(&registered, &windowClass, true);
 }
 

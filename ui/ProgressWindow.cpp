@@ -16,11 +16,8 @@ int ProgressWindow::RegisterWindowClass()
 {
     // No cursor and no background brush: the notice paints all of itself. The instance is
     // always null; the class is global, so any module may find it.
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_BYTEALIGNWINDOW | CS_GLOBALCLASS;
-    windowClass.lpfnWndProc = SharedWindowProc;
-    windowClass.cbWndExtra = 4;
-    windowClass.lpszClassName = "WKWND";
+    WNDCLASSA windowClass = FrameworkClass("WKWND", CS_BYTEALIGNWINDOW | CS_GLOBALCLASS);
+    windowClass.hInstance = nullptr;  // a global class of the process, never of the module
     return RegisterOnce(&registered, &windowClass, false);
 }
 

@@ -52,6 +52,17 @@ int WindowObject::Destroy()
     return 1;
 }
 
+WNDCLASSA WindowObject::FrameworkClass(const char* name, UINT style)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = SharedWindowProc;
+    windowClass.cbWndExtra = 4;  // the object lives in GWLP_USERDATA, not in these bytes
+    windowClass.hInstance = ModuleInstance();
+    windowClass.lpszClassName = name;
+    return windowClass;
+}
+
 int WindowObject::RegisterOnce(int* registered, WNDCLASSA* windowClass, bool adjust)
 {
     if (*registered) {

@@ -86,6 +86,11 @@ public:
 protected:
     ~WindowObject() = default;
 
+    // A class whose windows the framework dispatches: SharedWindowProc, the class name and
+    // style, and the module instance as stored now (null before the entry point runs); the
+    // caller adds icon, cursor and background.
+    static WNDCLASSA FrameworkClass(const char* name, UINT style);
+
     // The once-per-class registration: registers windowClass unless *registered is set;
     // 1 when it registered now. adjust lets AdjustClass change the class first.
     int RegisterOnce(int* registered, WNDCLASSA* windowClass, bool adjust);
