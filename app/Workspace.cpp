@@ -9,6 +9,7 @@
 #include "ui/ButtonBar.h"
 #include "ui/CentreWindow.h"
 #include "ui/Module.h"
+#include "ui/Paint.h"
 
 namespace {
 
@@ -106,10 +107,8 @@ void Workspace::DrawRow(const DRAWITEMSTRUCT& item)
         return;  // focus changes alone draw nothing: the rows show no focus rectangle
     }
     const COLORREF colour = (item.itemState & ODS_SELECTED) ? kSelectedRow : GetSysColor(COLOR_WINDOW);
-    HBRUSH brush = CreateSolidBrush(colour);
     RECT rect = item.rcItem;
-    FillRect(item.hDC, &rect, brush);
-    DeleteObject(brush);
+    FillSolid(item.hDC, rect, colour);
     SetBkColor(item.hDC, colour);
     // During a scan the list still has the old count while the records are refilled, so a
     // row beyond the records is drawn empty.

@@ -4,6 +4,7 @@
 #include "ui/CentreWindow.h"
 #include "ui/MessagePump.h"
 #include "ui/Module.h"
+#include "ui/Paint.h"
 #include "ui/PushButton.h"
 #include "ui/TextLines.h"
 
@@ -357,9 +358,7 @@ void MessageBoxWindow::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC context = BeginPaint(Handle(), &paint);
-    HBRUSH background = CreateSolidBrush(backColour_);
-    FillRect(context, &paint.rcPaint, background);
-    DeleteObject(background);
+    FillSolid(context, paint.rcPaint, backColour_);
     if (icon_) {
         DrawIcon(context, 16, textRect_.top + (textRect_.bottom - textRect_.top) / 2 - 16, icon_);
         bevel_.Set(textRect_);

@@ -2,6 +2,7 @@
 #include "ui/ProgressWindow.h"
 
 #include "ui/Module.h"
+#include "ui/Paint.h"
 
 namespace {
 int registered = 0;
@@ -77,9 +78,7 @@ void ProgressWindow::Paint()
 {
     PAINTSTRUCT paint;
     HDC context = BeginPaint(Handle(), &paint);
-    HBRUSH background = CreateSolidBrush(backColour_);
-    FillRect(context, &paint.rcPaint, background);
-    DeleteObject(background);
+    FillSolid(context, paint.rcPaint, backColour_);
     SetBkColor(context, backColour_);
 
     // Dark above and left, light right and below: the frame looks pressed in.
