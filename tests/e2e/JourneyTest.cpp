@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "support/DialogAnswerer.h"
+#include "support/DriveTree.h"
 #include "support/ExternalProgram.h"
 #include "support/Input.h"
 #include "support/TempTree.h"
@@ -45,23 +46,6 @@ struct Record {
 std::string OwnNameOf(const std::string& path)
 {
     return path.substr(path.rfind('\\') + 1);
-}
-
-void EmptyDrive(char letter)
-{
-    const std::string root = std::string(1, letter) + ":\\";
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((root + "*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") {
-            RemoveTree(root + name);
-        }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
 }
 
 // Folders made on the drives, and the paths a scan must collect from them.

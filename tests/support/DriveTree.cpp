@@ -15,17 +15,20 @@ DriveTree::~DriveTree()
     Empty();
 }
 
-void DriveTree::Empty()
+void DriveTree::Empty() { EmptyDrive(root_[0]); }
+
+void EmptyDrive(char letter)
 {
+    const std::string root = std::string(1, letter) + ":\\";
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((root_ + "*").c_str(), &entry);
+    HANDLE search = FindFirstFileA((root + "*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
     do {
         const std::string name = entry.cFileName;
         if (name != "." && name != "..") {
-            RemoveTree(root_ + name);
+            RemoveTree(root + name);
         }
     } while (FindNextFileA(search, &entry));
     FindClose(search);

@@ -23,3 +23,6 @@ public:
 private:
     std::string root_;
 };
+
+// Removes everything on a drive of the test prefix, leaving its root.
+void EmptyDrive(char letter);
