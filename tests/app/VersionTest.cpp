@@ -53,7 +53,7 @@ TEST(Version, AboutTextNamesTheVersionOfTheVersionBlock)
     const std::string aboutLine(kAboutText, std::string(kAboutText).find('\n'));
     EXPECT_EQ("Vantorelle Version " + text, aboutLine);
 
-    // "1.12" is 1, 12, 0, 0 in the numbers of the block.
+    // A version "a.b" is a, b, 0, 0 in the numbers of the block.
     unsigned parts[4] = {};
     ASSERT_LE(2, std::sscanf(text.c_str(), "%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]));
     EXPECT_EQ((parts[0] << 16 | parts[1]), fixed->dwFileVersionMS);
