@@ -30,7 +30,7 @@ for file in "$first"/dist/*; do
     else
         same=0
         echo "DIFFERENT  $name: $(cmp -l "$file" "$second/dist/$name" 2>&1 | wc -l) bytes; the first offsets (1-based), octal values:"
-        cmp -l "$file" "$second/dist/$name" 2>&1 | head -n 10
+        cmp -l "$file" "$second/dist/$name" 2>&1 | head -n 10 || true
     fi
 done
 [ "$(ls "$first/dist")" = "$(ls "$second/dist")" ] || { same=0; echo "DIFFERENT  the files in dist/"; }
