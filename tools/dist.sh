@@ -3,7 +3,7 @@
 # the zip, the bare Vantorelle.exe (the same bytes as in the zip) and SHA256SUMS for both.
 #
 # The zip is the same bytes for the same commit wherever and whenever it is made: its
-# entries are sorted, carry no extra fields (-X: no Unix times, owners or modes), and all
+# entries are sorted, carry no extra fields (-X: no Unix times or owners), and all
 # have the time of the commit (or SOURCE_DATE_EPOCH when set) and fixed modes.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
