@@ -22,16 +22,10 @@ test: build
 bench: build
 	tools/bench.sh $(BUILD_DIR)
 
-# The distributable program: static, stripped, with its icon and version block.
-DIST_ZIP := dist/Vantorelle-1.12-win64.zip
-
+# The distributable program (static, stripped, with its icon and version block), seen to
+# start under Wine, then zipped reproducibly with the checksums beside it in dist/.
 dist: deps
-	cmake --preset release
-	cmake --build --preset release
-	rm -rf dist/Vantorelle-1.12 && mkdir -p dist/Vantorelle-1.12
-	cp build/release/Vantorelle.exe README.md LICENSE dist/Vantorelle-1.12/
-	rm -f $(DIST_ZIP) && cd dist && zip -q -r $(notdir $(DIST_ZIP)) Vantorelle-1.12
-	@ls -l build/release/Vantorelle.exe $(DIST_ZIP)
+	tools/dist.sh
 
 # The record check under libFuzzer and AddressSanitizer, built natively with clang.
 FUZZ_DIR := build/fuzz

@@ -1,13 +1,15 @@
 // The round about box: the program's icon, its version lines, an Ok button and the maker's link.
 #pragma once
 
+#include "ProgramVersion.h"
 #include "ui/FontHolder.h"
 #include "ui/LinkControl.h"
 #include "ui/MessageBoxWindow.h"
 #include "ui/ShellOpen.h"
 
 // What the about command shows: two lines of text, and the maker's web address as the link.
-inline constexpr char kAboutText[] = "Vantorelle Version 1.12\n(c) 2026 Ilse Marwick, Zelcor Freeware";
+inline constexpr char kAboutText[] =
+    "Vantorelle Version " VANTORELLE_VERSION_TEXT "\n(c) 2026 Ilse Marwick, Zelcor Freeware";
 inline constexpr char kAboutLink[] = "https://www.zelcor-freeware.example/vantorelle";
 inline constexpr int kAboutIconId = 103;
 

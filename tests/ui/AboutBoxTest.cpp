@@ -84,7 +84,7 @@ protected:
 
 TEST(AboutText, IsTheVersionLineAndALineNamingTheYearAndTheMaker)
 {
-    EXPECT_EQ(0u, std::string(kAboutText).rfind("Vantorelle Version 1.12\n", 0));
+    EXPECT_EQ(0u, std::string(kAboutText).rfind("Vantorelle Version ", 0));
     EXPECT_EQ(2, CountLines(kAboutText));
     EXPECT_NE(std::string::npos, std::string(kAboutText).find("Zelcor Freeware"));
 }
