@@ -7,7 +7,7 @@
 // HKEY_CURRENT_USER path of the one key that holds every setting.
 extern const char kSettingsPath[];
 
-constexpr int kDataFileReadSize = 259;  // one less than the 260-byte data file field
+constexpr int kDataFileReadSize = 260;  // the whole data file field: the longest path the save dialog gives
 constexpr int kScanDateSize = 21;
 
 // Fills dataFileName (260 bytes) and scanDate (21 bytes) from the key; a missing or too
