@@ -23,6 +23,7 @@ bool WriteDocumentSettings(const char* dataFileName, const char* scanDate);
 int SaveWindowPlacement(HWND window);
 
 // Applies the stored placement, which also shows the window. 1 when it was applied; 0
-// when a value is missing or the rectangle starts off the screen (the window is then
-// left untouched and hidden).
+// when a value is missing or not a REG_DWORD where one belongs, the show command is not
+// one a placement holds, or the rectangle starts off the screen (the window is then left
+// untouched and hidden).
 int RestoreWindowPlacement(HWND window);
