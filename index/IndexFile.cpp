@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 #include "index/RecordCheck.h"
 
 namespace {
@@ -25,6 +27,37 @@ int DropUnsoundRecords(FolderRecord* records, int count)
     return kept;
 }
 
+// Moves size bytes in pieces of at most pieceBytes, since one ReadFile or WriteFile moves
+// less than 4 GiB. move(offset, piece) moves one piece and tells whether all of it went.
+template <typename Move>
+bool InPieces(ULONGLONG size, DWORD pieceBytes, Move move)
+{
+    for (ULONGLONG offset = 0; offset < size;) {
+        const DWORD piece = size - offset > pieceBytes ? pieceBytes : static_cast<DWORD>(size - offset);
+        if (!move(offset, piece)) {
+            return false;
+        }
+        offset += piece;
+    }
+    return true;
+}
+
+bool ReadAll(HANDLE file, char* bytes, ULONGLONG size, DWORD pieceBytes)
+{
+    return InPieces(size, pieceBytes, [file, bytes](ULONGLONG offset, DWORD piece) {
+        DWORD read = 0;
+        return ReadFile(file, bytes + offset, piece, &read, nullptr) && read == piece;
+    });
+}
+
+bool WriteAll(HANDLE file, const char* bytes, ULONGLONG size, DWORD pieceBytes)
+{
+    return InPieces(size, pieceBytes, [file, bytes](ULONGLONG offset, DWORD piece) {
+        DWORD written = 0;
+        return WriteFile(file, bytes + offset, piece, &written, nullptr) && written == piece;
+    });
+}
+
 // The folder part of path, with its trailing backslash ("" for a bare file name).
 bool FolderOf(const char* path, char* folder, int size)
 {
@@ -39,38 +72,25 @@ bool FolderOf(const char* path, char* folder, int size)
     return true;
 }
 
-bool WriteAll(HANDLE file, const char* bytes, SIZE_T size)
-{
-    // One WriteFile per chunk below 4 GiB; a short write is a failure.
-    while (size > 0) {
-        const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-        DWORD written = 0;
-        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written != chunk) {
-            return false;
-        }
-        bytes += chunk;
-        size -= chunk;
-    }
-    return true;
-}
-
 }  // namespace
 
-int LoadIndexFile(const char* path, FolderIndex& index)
+int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes)
 {
     index.SetCount(0);
-    HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Read sharing: a virus scanner or backup tool reading the file at this moment must
+    // not leave the list empty.
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return 0;
     }
     LARGE_INTEGER size;
-    // The count is the size over 264; the format has no room for files of 4 GiB or more.
-    if (GetFileSizeEx(file, &size) && size.HighPart == 0) {
-        const unsigned records = size.LowPart / sizeof(FolderRecord);
-        const DWORD bytes = records * static_cast<DWORD>(sizeof(FolderRecord));
-        DWORD read = 0;
-        if (records > 0 && index.Reset(records) && ReadFile(file, index.Records(), bytes, &read, nullptr) &&
-            read == bytes) {
+    // The count is the size over 264. An index holds at most INT_MAX records, so no save
+    // writes more; a larger file is not one of ours and is not loaded.
+    if (GetFileSizeEx(file, &size)) {
+        const ULONGLONG records = static_cast<ULONGLONG>(size.QuadPart) / sizeof(FolderRecord);
+        if (records > 0 && records <= INT_MAX && index.Reset(static_cast<unsigned>(records)) &&
+            ReadAll(file, reinterpret_cast<char*>(index.Records()), records * sizeof(FolderRecord), pieceBytes)) {
             index.SetCount(DropUnsoundRecords(index.Records(), static_cast<int>(records)));
         }
     }
@@ -78,7 +98,7 @@ int LoadIndexFile(const char* path, FolderIndex& index)
     return index.Count();
 }
 
-SaveResult SaveIndexFile(const char* path, const FolderIndex& index)
+SaveResult SaveIndexFile(const char* path, const FolderIndex& index, DWORD pieceBytes)
 {
     char folder[MAX_PATH];
     char temporary[MAX_PATH];
@@ -90,8 +110,8 @@ SaveResult SaveIndexFile(const char* path, const FolderIndex& index)
         DeleteFileA(temporary);
         return SaveResult::CannotOpen;
     }
-    const SIZE_T bytes = sizeof(FolderRecord) * static_cast<SIZE_T>(index.Count());
-    const bool written = WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes);
+    const ULONGLONG bytes = sizeof(FolderRecord) * static_cast<ULONGLONG>(index.Count());
+    const bool written = WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes, pieceBytes);
     if (!CloseHandle(file) || !written) {
         DeleteFileA(temporary);
         return SaveResult::CannotWrite;

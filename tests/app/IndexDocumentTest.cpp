@@ -197,6 +197,18 @@ TEST_F(DataFileTest, SaveThatCannotReplaceTheDataFileLeavesItAsItWas)
     EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
 }
 
+TEST_F(DataFileTest, DataFileThatAnotherProgramIsReadingLoads)
+{
+    d.Folder("music");
+    WriteDataFile("D:\\folders.dat", {"D:\\music"});
+    WriteProgramSetting("Data file", "D:\\folders.dat");
+    HANDLE reader = CreateFileA("D:\\folders.dat", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(Start());
+    CloseHandle(reader);
+    EXPECT_EQ(IndexPaths(), (std::vector<std::string>{"D:\\music"}));
+}
+
 TEST_F(DataFileTest, DataFileOfNoRecordsLoadsNothingAndItsNameIsForgotten)
 {
     ASSERT_TRUE(StartWithDataFile("D:\\empty.dat", {}));

@@ -153,3 +153,15 @@ TEST_F(IndexFileTest, AFolderThatDoesNotExistCannotBeOpened)
     Fill({"Any"});
     EXPECT_EQ(SaveResult::CannotOpen, SaveIndexFile((tree.Root() + "missing\\x.dat").c_str(), index));
 }
+
+TEST_F(IndexFileTest, AFileLargerThanOneReadIsSavedAndLoadedInPieces)
+{
+    // 600 bytes stand in for the largest single read or write: five records take five
+    // pieces, and pieces end inside records.
+    Fill({"One", "Two", "Three", "Four", "Five"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index, 600));
+    ASSERT_EQ(5 * sizeof(FolderRecord), ReadBytes(DataFile()).size());
+    FolderIndex loaded;
+    ASSERT_EQ(5, LoadIndexFile(DataFile().c_str(), loaded, 600));
+    EXPECT_EQ(0, memcmp(index.Records(), loaded.Records(), 5 * sizeof(FolderRecord)));
+}
