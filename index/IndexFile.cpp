@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "index/CodePage.h"
 #include "index/RecordCheck.h"
 
 namespace {
@@ -58,18 +59,50 @@ bool WriteAll(HANDLE file, const char* bytes, ULONGLONG size, DWORD pieceBytes)
     });
 }
 
-// The folder part of path, with its trailing backslash ("" for a bare file name).
-bool FolderOf(const char* path, char* folder, int size)
+// path with its last character replaced by replacement, into out (size bytes): a name in
+// the same folder, never longer than path. False when there is no such other name.
+bool NameWithLastCharacter(const char* path, char replacement, char* out, int size, const CodePageRules& rules)
 {
-    int end = lstrlenA(path);
-    while (end > 0 && path[end - 1] != '\\' && path[end - 1] != '/' && path[end - 1] != ':') {
-        --end;
-    }
-    if (end + 1 > size) {
+    const int length = lstrlenA(path);
+    const int last = LastCharacterStart(path, length, rules);
+    if (length == 0 || last + 2 > size || path[last] == '\\' || path[last] == '/' || path[last] == ':' ||
+        (last == length - 1 && path[last] == replacement)) {
         return false;
     }
-    lstrcpynA(folder, path, end + 1);
+    CopyMemory(out, path, static_cast<SIZE_T>(last));
+    out[last] = replacement;
+    out[last + 1] = '\0';
     return true;
+}
+
+// A new, empty file beside path whose name differs from path in its last character only:
+// it fits wherever path fits and lies on the same volume. CREATE_NEW never opens a file
+// that exists, so no file of the user's is touched. Invalid when none could be made.
+HANDLE CreateFileBeside(const char* path, char* name, int size)
+{
+    static const char kReplacements[] = "~$#_";
+    const CodePageRules rules = ActiveCodePageRules();
+    for (const char* replacement = kReplacements; *replacement; ++replacement) {
+        if (!NameWithLastCharacter(path, *replacement, name, size, rules)) {
+            continue;
+        }
+        HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Writes the records and flushes them to the disk, so that a power cut after the save
+// finds them there; closes the file.
+SaveResult WriteRecords(HANDLE file, const FolderIndex& index, DWORD pieceBytes)
+{
+    const ULONGLONG bytes = sizeof(FolderRecord) * static_cast<ULONGLONG>(index.Count());
+    const bool written =
+        WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes, pieceBytes) && FlushFileBuffers(file);
+    const bool closed = CloseHandle(file) != 0;
+    return written && closed ? SaveResult::Saved : SaveResult::CannotWrite;
 }
 
 }  // namespace
@@ -100,21 +133,18 @@ int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes)
 
 SaveResult SaveIndexFile(const char* path, const FolderIndex& index, DWORD pieceBytes)
 {
-    char folder[MAX_PATH];
     char temporary[MAX_PATH];
-    if (!FolderOf(path, folder, sizeof folder) || !GetTempFileNameA(folder[0] ? folder : ".", "vnt", 0, temporary)) {
-        return SaveResult::CannotOpen;
-    }
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileBeside(path, temporary, sizeof temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        DeleteFileA(temporary);
-        return SaveResult::CannotOpen;
+        // No file can be made beside it (the user may write the data file but not create
+        // files in its folder): the data file itself is written in place.
+        file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file == INVALID_HANDLE_VALUE ? SaveResult::CannotOpen : WriteRecords(file, index, pieceBytes);
     }
-    const ULONGLONG bytes = sizeof(FolderRecord) * static_cast<ULONGLONG>(index.Count());
-    const bool written = WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes, pieceBytes);
-    if (!CloseHandle(file) || !written) {
+    const SaveResult written = WriteRecords(file, index, pieceBytes);
+    if (written != SaveResult::Saved) {
         DeleteFileA(temporary);
-        return SaveResult::CannotWrite;
+        return written;
     }
     if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileA(temporary);

@@ -16,6 +16,7 @@ constexpr DWORD kFilePieceBytes = 0x40000000;
 // Returns the number of records loaded; 0 for a missing, unreadable or empty file.
 int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes = kFilePieceBytes);
 
-// Writes the records to a temporary file beside path and replaces path with it only when
-// every byte was written, so a failed save leaves the previous file as it was.
+// Writes the records to a new file beside path, flushes it and replaces path with it only
+// when every byte was written, so a failed save leaves the previous file as it was. When
+// no file can be made beside path, path itself is written in place.
 SaveResult SaveIndexFile(const char* path, const FolderIndex& index, DWORD pieceBytes = kFilePieceBytes);

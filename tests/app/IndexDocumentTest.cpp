@@ -16,6 +16,7 @@
 #include "app/Workspace.h"
 #include "index/FolderCollector.h"
 #include "support/BoxAnswer.h"
+#include "support/RunInsideModalLoop.h"
 #include "support/RunningProgram.h"
 
 namespace {
@@ -53,6 +54,16 @@ bool SameTime(const FILETIME& a, const FILETIME& b)
 {
     return CompareFileTime(&a, &b) == 0;
 }
+
+// For a test that expects no message box: one that comes all the same fails the test and
+// is closed, instead of holding the test run.
+class NoBoxExpected {
+public:
+    NoBoxExpected() { GuardAgainstOpenWindow("#32770"); }
+    ~NoBoxExpected() { CancelAllModalActions(); }
+    NoBoxExpected(const NoBoxExpected&) = delete;
+    NoBoxExpected& operator=(const NoBoxExpected&) = delete;
+};
 
 // A scanned, unsaved index of three folders on D: and one on Z:.
 class SaveTest : public ProgramTest {
@@ -195,6 +206,31 @@ TEST_F(DataFileTest, SaveThatCannotReplaceTheDataFileLeavesItAsItWas)
     EXPECT_EQ(FolderEntries("D:"), (std::vector<std::string>{"films", "folders.dat", "music"}));
     EXPECT_EQ(workspace.Modified(), 1);
     EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+}
+
+// 259 characters, the longest path the save dialog gives, in a folder too deep for the
+// platform's own temporary names.
+TEST_F(DataFileTest, DataFileOfTheLongestPathInADeepFolderIsSavedAndComesBackAtTheNextStart)
+{
+    const std::string folder = d.Folder(std::string(122, 'a') + "\\" + std::string(123, 'b'));
+    const std::string file = folder + "\\n1234.dat";
+    ASSERT_EQ(file.size(), 259u);
+    d.Folder("music");
+    ASSERT_TRUE(StartWithDataFile(file, {"D:\\music"}));
+    ASSERT_STREQ(workspace.DataFileName(), file.c_str());
+    d.Folder("films");
+    Scan();
+    {
+        NoBoxExpected noWarning;
+        Command(IDM_SAVE);
+    }
+    const std::vector<std::string> saved = IndexPaths();
+    ASSERT_EQ(saved.size(), 4u);
+    StopTestProgram();
+
+    ASSERT_TRUE(Start());
+    EXPECT_STREQ(workspace.DataFileName(), file.c_str());
+    EXPECT_EQ(IndexPaths(), saved);
 }
 
 TEST_F(DataFileTest, DataFileThatAnotherProgramIsReadingLoads)
