@@ -105,6 +105,27 @@ SaveResult WriteRecords(HANDLE file, const FolderIndex& index, DWORD pieceBytes)
     return written && closed ? SaveResult::Saved : SaveResult::CannotWrite;
 }
 
+// Virus scanners, indexers and backup tools open a freshly written file for a moment; the
+// replacement then fails with a sharing or access error although nothing is wrong, so it
+// is tried again for about a second.
+bool ReplaceWith(const char* temporary, const char* path)
+{
+    constexpr int kAttempts = 20;
+    constexpr DWORD kPause = 50;  // milliseconds
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        const bool passing =
+            error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+        if (!passing || attempt == kAttempts) {
+            return false;
+        }
+        Sleep(kPause);
+    }
+}
+
 }  // namespace
 
 int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes)
@@ -146,7 +167,7 @@ SaveResult SaveIndexFile(const char* path, const FolderIndex& index, DWORD piece
         DeleteFileA(temporary);
         return written;
     }
-    if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ReplaceWith(temporary, path)) {
         DeleteFileA(temporary);
         return SaveResult::CannotOpen;  // the data file itself could not be replaced
     }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ProgramTest.h"
@@ -206,6 +207,32 @@ TEST_F(DataFileTest, SaveThatCannotReplaceTheDataFileLeavesItAsItWas)
     EXPECT_EQ(FolderEntries("D:"), (std::vector<std::string>{"films", "folders.dat", "music"}));
     EXPECT_EQ(workspace.Modified(), 1);
     EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+}
+
+// Virus scanners and indexers open a freshly written file for a moment, which blocks its
+// replacement; this one lets go soon after the save has begun.
+TEST_F(DataFileTest, ReplaceBlockedForAMomentIsTriedAgainAndSucceeds)
+{
+    d.Folder("music");
+    d.Folder("films");
+    ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", {"D:\\music"}));
+    Scan();
+
+    HANDLE scanner = CreateFileA("D:\\folders.dat", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+    std::thread release([scanner] {
+        Sleep(150);
+        CloseHandle(scanner);
+    });
+    {
+        NoBoxExpected noWarning;
+        Command(IDM_SAVE);
+    }
+    release.join();
+    EXPECT_EQ(DataFilePaths("D:\\folders.dat"), (std::vector<std::string>{"D:\\films", "D:\\music"}));
+    EXPECT_EQ(FolderEntries("D:"), (std::vector<std::string>{"films", "folders.dat", "music"}));
+    EXPECT_EQ(workspace.Modified(), 0);
 }
 
 // 259 characters, the longest path the save dialog gives, in a folder too deep for the
