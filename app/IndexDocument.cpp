@@ -23,18 +23,21 @@ int Workspace::LoadIndex()
     return 1;
 }
 
-void Workspace::SaveIndex()
+int Workspace::SaveIndex()
 {
-    FileDialog dialog(0, kDataFileFilter, 1, ".dat");
     // A scan in progress holds a partial, unsorted index; it is never written.
-    if (!modified_ || scanning_) {
-        return;
+    if (scanning_) {
+        return 0;
+    }
+    if (!modified_) {
+        return 1;
     }
     if (!dataFileName_[0]) {
+        FileDialog dialog(0, kDataFileFilter, 1, ".dat");
         lstrcpyA(dataFileName_, "Vantorelle.dat");
         if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
             dataFileName_[0] = '\0';
-            return;
+            return 0;
         }
     }
     switch (SaveIndexFile(dataFileName_, folderCollector.Index())) {
@@ -47,4 +50,5 @@ void Workspace::SaveIndex()
         break;
     }
     SetFocus(searchEdit_);
+    return modified_ ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include "app/Resource.h"
 #include "app/Workspace.h"
 #include "support/BoxAnswer.h"
+#include "support/DialogAnswerer.h"
 #include "support/Input.h"
 #include "support/RunningProgram.h"
 
@@ -123,6 +124,50 @@ TEST_F(ModifiedCloseTest, SessionEndRefusedWithCancelLeavesTheProgramRunning)
     EXPECT_EQ(question.Text(), "Save folders?");
     EXPECT_FALSE(MainWindowGone());
     EXPECT_EQ(workspace.Modified(), 1);
+}
+
+// "Save folders?" answered Yes closes only once the index is saved.
+class SaveOnCloseTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        d.Folder("new");
+    }
+    std::string question;
+};
+
+TEST_F(SaveOnCloseTest, YesWithTheSaveDialogCancelledKeepsTheProgramAsItWas)
+{
+    ASSERT_TRUE(Start());
+    Scan();
+    DialogAnswerer answers("#32770", nullptr,
+                           InTurn(AnswerBox(IDYES, &question), [](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
+    SendMessageA(mainFrame.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(answers.Finished());
+    EXPECT_EQ(question, "Save folders?");
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+    EXPECT_EQ(ListCount(), 1);
+}
+
+// The data file's folder is gone before the save.
+TEST_F(SaveOnCloseTest, YesWhoseSaveFailsRefusesTheSessionEnd)
+{
+    d.Folder("lists");
+    ASSERT_TRUE(StartWithDataFile("D:\\lists\\folders.dat", {"D:\\new"}));
+    d.Empty();
+    d.Folder("new");
+    Scan();
+    std::string warning;
+    DialogAnswerer answers("#32770", nullptr, InTurn(AnswerBox(IDYES, &question), AnswerBox(IDOK, &warning)));
+    EXPECT_EQ(SendMessageA(mainFrame.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_TRUE(answers.Finished());
+    EXPECT_EQ(warning, "Unable to open file");
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_STREQ(workspace.DataFileName(), "D:\\lists\\folders.dat");
 }
 
 TEST_F(UnmodifiedCloseTest, SessionEndStoresThePlacementAndKeepsTheWindows)
