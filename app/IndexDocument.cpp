@@ -23,6 +23,24 @@ int Workspace::LoadIndex()
     return 1;
 }
 
+// Asks for the data file's name; false when the user gave none. The dialog asks before it
+// overwrites the name typed, but the ".dat" it then forces may name another file: replacing
+// that one is asked here, and No is a cancel.
+bool Workspace::ChooseDataFile()
+{
+    FileDialog dialog(0, kDataFileFilter, 1, ".dat");
+    lstrcpyA(dataFileName_, "Vantorelle.dat");
+    if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
+        return false;
+    }
+    if (!dialog.NameChanged() || GetFileAttributesA(dataFileName_) == INVALID_FILE_ATTRIBUTES) {
+        return true;
+    }
+    char question[sizeof dataFileName_ + 64];
+    wsprintfA(question, "%s already exists.\nDo you want to replace it?", dataFileName_);
+    return MessageBoxA(mainFrame.Handle(), question, "Vantorelle", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 int Workspace::SaveIndex()
 {
     // A scan in progress holds a partial, unsorted index; it is never written.
@@ -32,13 +50,9 @@ int Workspace::SaveIndex()
     if (!modified_) {
         return 1;
     }
-    if (!dataFileName_[0]) {
-        FileDialog dialog(0, kDataFileFilter, 1, ".dat");
-        lstrcpyA(dataFileName_, "Vantorelle.dat");
-        if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
-            dataFileName_[0] = '\0';
-            return 0;
-        }
+    if (!dataFileName_[0] && !ChooseDataFile()) {
+        dataFileName_[0] = '\0';
+        return 0;
     }
     switch (SaveIndexFile(dataFileName_, folderCollector.Index())) {
     case SaveResult::CannotOpen: mainFrame.Warn("Unable to open file", "Vantorelle"); break;

@@ -41,6 +41,7 @@ public:
 
 private:
     int OnCreateWorkspace();
+    bool ChooseDataFile();
     void OnSizeWorkspace(int width, int height);
     void PaintBand();
     void DrawRow(const DRAWITEMSTRUCT& item);

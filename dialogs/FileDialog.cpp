@@ -60,6 +60,7 @@ int FileDialog::Run(HWND owner, char* buffer, int size, const char* initialDir)
     request.Flags = flags_;
     request.lpstrDefExt = extension;
     Customize(&request);
+    nameChanged_ = 0;
 
     if (open_) {
         if (readOnly_ == 1) {
@@ -86,6 +87,8 @@ int FileDialog::Run(HWND owner, char* buffer, int size, const char* initialDir)
         }
     }
     if (extension) {
+        const int stem = StemLength(buffer);
+        nameChanged_ = buffer[stem] != '.' || lstrcmpiA(buffer + stem + 1, extension) != 0;
         StripExtension(buffer);
         lstrcatA(buffer, ".");
         lstrcatA(buffer, extension);

@@ -17,6 +17,7 @@
 #include "app/Workspace.h"
 #include "index/FolderCollector.h"
 #include "support/BoxAnswer.h"
+#include "support/DialogAnswerer.h"
 #include "support/RunInsideModalLoop.h"
 #include "support/RunningProgram.h"
 
@@ -100,6 +101,23 @@ TEST_F(SaveTest, SavedFileIsTheRecordsByteForByte)
     EXPECT_EQ(std::memcmp(bytes.data(), index.Records(), bytes.size()), 0);
     // Written beside the data file first, the temporary file is gone once it replaced it.
     EXPECT_EQ(FolderEntries("D:\\lists"), (std::vector<std::string>{"folders.dat"}));
+}
+
+// The dialog asks before overwriting the name typed; a name that the forced ".dat" turns
+// into an existing file's is asked about by the program, and No is a cancel.
+TEST_F(SaveTest, NameThatTheExtensionTurnsIntoAnExistingFileIsReplacedOnlyOnYes)
+{
+    WriteDataFile(dataFile, {"D:\\kept"});
+    std::string question;
+    SaveThroughDialog(InTurn(SaveAs("D:\\lists\\folders.txt"), AnswerBox(IDNO, &question)));
+    EXPECT_NE(question.find(dataFile), std::string::npos) << question;
+    EXPECT_EQ(DataFilePaths(dataFile), (std::vector<std::string>{"D:\\kept"}));
+    EXPECT_STREQ(workspace.DataFileName(), "");
+    EXPECT_EQ(workspace.Modified(), 1);
+
+    SaveThroughDialog(InTurn(SaveAs("D:\\lists\\folders.txt"), AnswerBox(IDYES, &question)));
+    EXPECT_EQ(DataFilePaths(dataFile).size(), 4u);
+    EXPECT_EQ(workspace.Modified(), 0);
 }
 
 TEST_F(SaveTest, SaveRemembersTheFileAndTheScanDate)
