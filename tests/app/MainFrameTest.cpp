@@ -15,7 +15,10 @@
 #include "support/BoxAnswer.h"
 #include "support/DialogAnswerer.h"
 #include "support/Input.h"
+#include "support/RunInsideModalLoop.h"
 #include "support/RunningProgram.h"
+#include "ui/ButtonBar.h"
+#include "ui/MessageBoxWindow.h"
 
 namespace {
 
@@ -59,6 +62,31 @@ TEST_F(UnmodifiedCloseTest, CloseBoxClosesAtOnce)
     SendMessageA(mainFrame.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(MainWindowGone());
     EXPECT_FALSE(question.Appeared());
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The about box is modal for the whole program: a click on "E&xit" beneath it is lost, and
+// the click on its "&Ok" that comes after it closes the box and gives the input back.
+TEST_F(UnmodifiedCloseTest, ExitClickedWhileTheAboutBoxIsUpDoesNothing)
+{
+    GuardAgainstOpenWindow("CMSGCLASS");
+    bool enabledUnderTheBox = true;
+    RunInsideModalLoop([&enabledUnderTheBox] {
+        enabledUnderTheBox = IsWindowEnabled(mainFrame.Handle()) != 0;
+        input::Click(CentreOf(buttonBar.ButtonWindow(IDM_EXIT)));
+        input::Click(CentreOf(MessageBoxWindow::ButtonWindow(0)));
+    });
+    Command(IDM_ABOUT);
+    CancelAllModalActions();
+    EXPECT_FALSE(enabledUnderTheBox);
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_TRUE(IsWindowEnabled(mainFrame.Handle()));
 }
 
 // A scan has made the index differ from the data file, whose name is known from the start.
