@@ -311,4 +311,21 @@ TEST_F(ScanOutOfMemoryTest, IndexThatCannotBeMadeLeavesNothingToSaveOverTheDataF
     EXPECT_EQ(DataFilePaths("D:\\folders.dat"), (std::vector<std::string>{"D:\\music"}));
 }
 
+// The first scan gave the index its room; in the second the walker cannot hold the first
+// subfolder it lists on D:, though memory would be there again for Z:.
+TEST_F(ScanOutOfMemoryTest, FolderWhoseSubfoldersCannotBeHeldIsReportedAndEndsTheScan)
+{
+    d.Folder("music\\jazz");
+    z.Folder("photos");
+    ASSERT_TRUE(Start());
+    Scan();
+    ASSERT_EQ(folderCollector.Index().Count(), 3);
+    MemoryRefused refused(1);
+    BoxAnswer warning(IDOK);
+    Scan();
+    EXPECT_EQ(warning.Caption(), "Vantorelle");
+    EXPECT_EQ(warning.Text(), "Out of memory");
+    EXPECT_EQ(CountStartingWith(IndexPaths(), "Z:"), 0);
+}
+
 }  // namespace
