@@ -253,31 +253,6 @@ TEST_F(DataFileTest, ReplaceBlockedForAMomentIsTriedAgainAndSucceeds)
     EXPECT_EQ(workspace.Modified(), 0);
 }
 
-// 259 characters, the longest path the save dialog gives, in a folder too deep for the
-// platform's own temporary names.
-TEST_F(DataFileTest, DataFileOfTheLongestPathInADeepFolderIsSavedAndComesBackAtTheNextStart)
-{
-    const std::string folder = d.Folder(std::string(122, 'a') + "\\" + std::string(123, 'b'));
-    const std::string file = folder + "\\n1234.dat";
-    ASSERT_EQ(file.size(), 259u);
-    d.Folder("music");
-    ASSERT_TRUE(StartWithDataFile(file, {"D:\\music"}));
-    ASSERT_STREQ(workspace.DataFileName(), file.c_str());
-    d.Folder("films");
-    Scan();
-    {
-        NoBoxExpected noWarning;
-        Command(IDM_SAVE);
-    }
-    const std::vector<std::string> saved = IndexPaths();
-    ASSERT_EQ(saved.size(), 4u);
-    StopTestProgram();
-
-    ASSERT_TRUE(Start());
-    EXPECT_STREQ(workspace.DataFileName(), file.c_str());
-    EXPECT_EQ(IndexPaths(), saved);
-}
-
 TEST_F(DataFileTest, DataFileThatAnotherProgramIsReadingLoads)
 {
     d.Folder("music");
