@@ -260,30 +260,19 @@ TEST_F(ScanOverModifiedIndexTest, ClosingDuringAScanAsksNothingAndWritesNothing)
 
 // Memory cannot be made to run out for real on demand: while this lives, the index and the
 // walker are refused the next blocks they ask for (every one, unless a number is given).
+int refusedBlocks = 0;
 class MemoryRefused {
 public:
     explicit MemoryRefused(int blocks = INT_MAX) : previous_(MayTakeMemory)
     {
-        refusals = blocks;
-        MayTakeMemory = Refuse;
+        refusedBlocks = blocks;
+        MayTakeMemory = [](SIZE_T) { return refusedBlocks-- <= 0; };
     }
     ~MemoryRefused() { MayTakeMemory = previous_; }
-    MemoryRefused(const MemoryRefused&) = delete;
-    MemoryRefused& operator=(const MemoryRefused&) = delete;
 
 private:
-    static bool Refuse(SIZE_T)
-    {
-        if (refusals <= 0) {
-            return true;
-        }
-        --refusals;
-        return false;
-    }
-    static int refusals;
-    MemoryGateFunction previous_;
+    const MemoryGateFunction previous_;
 };
-int MemoryRefused::refusals = 0;
 
 class ScanOutOfMemoryTest : public ProgramTest {};
 
