@@ -22,8 +22,11 @@ int Workspace::ScanDrives()
     FolderIndex& index = folderCollector.Index();
     HWND list = folderList_.Handle();
     if (!index.Reset(10000)) {
+        // The index is empty now: it must never be saved over the data file.
         SendMessageA(list, LB_SETCOUNT, 0, 0);
         ShowIndexStatus();
+        modified_ = 0;
+        buttonBar.EnableButton(IDM_SAVE, 0);
         mainFrame.Warn("Out of memory", "Vantorelle");
         scanning_ = 0;
         return 1;

@@ -23,19 +23,36 @@ int Workspace::LoadIndex()
     return 1;
 }
 
-void Workspace::SaveIndex()
+// Asks for the data file's name; false when the user gave none. The dialog asks before it
+// overwrites the name typed, but the ".dat" it then forces may name another file: replacing
+// that one is asked here, and No is a cancel.
+bool Workspace::ChooseDataFile()
 {
     FileDialog dialog(0, kDataFileFilter, 1, ".dat");
-    // A scan in progress holds a partial, unsorted index; it is never written.
-    if (!modified_ || scanning_) {
-        return;
+    lstrcpyA(dataFileName_, "Vantorelle.dat");
+    if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
+        return false;
     }
-    if (!dataFileName_[0]) {
-        lstrcpyA(dataFileName_, "Vantorelle.dat");
-        if (!dialog.Run(Handle(), dataFileName_, sizeof dataFileName_, nullptr)) {
-            dataFileName_[0] = '\0';
-            return;
-        }
+    if (!dialog.NameChanged() || GetFileAttributesA(dataFileName_) == INVALID_FILE_ATTRIBUTES) {
+        return true;
+    }
+    char question[sizeof dataFileName_ + 64];
+    wsprintfA(question, "%s already exists.\nDo you want to replace it?", dataFileName_);
+    return MessageBoxA(mainFrame.Handle(), question, "Vantorelle", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+int Workspace::SaveIndex()
+{
+    // A scan in progress holds a partial, unsorted index; it is never written.
+    if (scanning_) {
+        return 0;
+    }
+    if (!modified_) {
+        return 1;
+    }
+    if (!dataFileName_[0] && !ChooseDataFile()) {
+        dataFileName_[0] = '\0';
+        return 0;
     }
     switch (SaveIndexFile(dataFileName_, folderCollector.Index())) {
     case SaveResult::CannotOpen: mainFrame.Warn("Unable to open file", "Vantorelle"); break;
@@ -47,4 +64,5 @@ void Workspace::SaveIndex()
         break;
     }
     SetFocus(searchEdit_);
+    return modified_ ? 0 : 1;
 }

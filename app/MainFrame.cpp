@@ -55,9 +55,11 @@ int MainFrame::CanClose()
     if (workspace.Scanning() || !workspace.Modified()) {
         return 1;
     }
+    // Yes closes only once the index is saved: a cancelled save dialog or a failed save
+    // keeps the window, with the list as it was, and refuses a session end.
     switch (MessageBoxA(Handle(), "Save folders?", "Vantorelle", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDCANCEL: return 0;
-    case IDYES: workspace.SaveIndex(); return 1;
+    case IDYES: return workspace.SaveIndex();
     default: return 1;
     }
 }

@@ -16,7 +16,8 @@ public:
 
     // Commands.
     int ScanDrives();
-    void SaveIndex();
+    // 1 when the index is saved afterwards (or had nothing to save), 0 when it is not.
+    int SaveIndex();
     void ShowAbout();
     // Opens the selected folder in the shell: -1 when nothing is selected.
     INT_PTR OpenSelectedFolder();
@@ -40,6 +41,7 @@ public:
 
 private:
     int OnCreateWorkspace();
+    bool ChooseDataFile();
     void OnSizeWorkspace(int width, int height);
     void PaintBand();
     void DrawRow(const DRAWITEMSTRUCT& item);

@@ -3,9 +3,12 @@
 
 namespace {
 
-constexpr DWORD kOpenFlags = OFN_HIDEREADONLY;
-constexpr DWORD kSaveFlags = OFN_NOREADONLYRETURN | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-static_assert(kSaveFlags == 0x8806, "save dialog flags");
+// OFN_NOCHANGEDIR: the dialogs would otherwise leave the process standing in the folder
+// chosen last, which then cannot be removed, nor its drive (a USB stick) ejected.
+constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+constexpr DWORD kSaveFlags =
+    OFN_NOREADONLYRETURN | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
+static_assert(kSaveFlags == 0x880E, "save dialog flags");
 
 // Length of path once StripExtension has run on it.
 int StemLength(const char* path)
@@ -57,6 +60,7 @@ int FileDialog::Run(HWND owner, char* buffer, int size, const char* initialDir)
     request.Flags = flags_;
     request.lpstrDefExt = extension;
     Customize(&request);
+    nameChanged_ = 0;
 
     if (open_) {
         if (readOnly_ == 1) {
@@ -83,6 +87,8 @@ int FileDialog::Run(HWND owner, char* buffer, int size, const char* initialDir)
         }
     }
     if (extension) {
+        const int stem = StemLength(buffer);
+        nameChanged_ = buffer[stem] != '.' || lstrcmpiA(buffer + stem + 1, extension) != 0;
         StripExtension(buffer);
         lstrcatA(buffer, ".");
         lstrcatA(buffer, extension);

@@ -21,6 +21,9 @@ public:
     // Cuts a final extension of the last path component off, in place.
     static void StripExtension(char* path);
 
+    // 1 when the last confirmed name had another extension or none, so that forcing the
+    // default one gave a name the dialog did not ask about overwriting.
+    int NameChanged() const { return nameChanged_; }
     int FilterIndex() const { return filterIndex_; }
     int ReadOnly() const { return readOnly_; }
     // 1 once an open dialog returned a filter index or read-only state other than the stored ones.
@@ -33,6 +36,7 @@ protected:
 private:
     int readOnly_ = 0;
     int changed_ = 0;
+    int nameChanged_ = 0;
     int open_;
     DWORD flags_;
     int fileTitleSize_ = 0;

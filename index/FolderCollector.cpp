@@ -14,3 +14,10 @@ int FolderCollector::OnSubfolder(const WIN32_FIND_DATAA& entry)
     }
     return observer_ ? observer_->KeepResponsive() : 0;
 }
+
+void FolderCollector::OnOutOfMemory()
+{
+    if (observer_) {
+        observer_->ReportOutOfMemory();
+    }
+}

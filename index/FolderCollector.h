@@ -12,7 +12,8 @@ public:
     virtual void ShowListing(const char* parentPath) = 0;
     // Lets queued messages through; nonzero stops the walk (the program is closing).
     virtual int KeepResponsive() = 0;
-    // The index could not grow; the walk stops after this.
+    // The index or the walker's list of folders to walk could not grow; the walk stops
+    // after this.
     virtual void ReportOutOfMemory() = 0;
 
 protected:
@@ -29,6 +30,7 @@ public:
 
 protected:
     int OnSubfolder(const WIN32_FIND_DATAA& entry) override;
+    void OnOutOfMemory() override;
 
 private:
     FolderIndex index_;

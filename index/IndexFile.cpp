@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <climits>
+
+#include "index/CodePage.h"
 #include "index/RecordCheck.h"
 
 namespace {
@@ -25,52 +28,123 @@ int DropUnsoundRecords(FolderRecord* records, int count)
     return kept;
 }
 
-// The folder part of path, with its trailing backslash ("" for a bare file name).
-bool FolderOf(const char* path, char* folder, int size)
+// Moves size bytes in pieces of at most pieceBytes, since one ReadFile or WriteFile moves
+// less than 4 GiB. move(offset, piece) moves one piece and tells whether all of it went.
+template <typename Move>
+bool InPieces(ULONGLONG size, DWORD pieceBytes, Move move)
 {
-    int end = lstrlenA(path);
-    while (end > 0 && path[end - 1] != '\\' && path[end - 1] != '/' && path[end - 1] != ':') {
-        --end;
+    for (ULONGLONG offset = 0; offset < size;) {
+        const DWORD piece = size - offset > pieceBytes ? pieceBytes : static_cast<DWORD>(size - offset);
+        if (!move(offset, piece)) {
+            return false;
+        }
+        offset += piece;
     }
-    if (end + 1 > size) {
-        return false;
-    }
-    lstrcpynA(folder, path, end + 1);
     return true;
 }
 
-bool WriteAll(HANDLE file, const char* bytes, SIZE_T size)
+bool ReadAll(HANDLE file, char* bytes, ULONGLONG size, DWORD pieceBytes)
 {
-    // One WriteFile per chunk below 4 GiB; a short write is a failure.
-    while (size > 0) {
-        const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+    return InPieces(size, pieceBytes, [file, bytes](ULONGLONG offset, DWORD piece) {
+        DWORD read = 0;
+        return ReadFile(file, bytes + offset, piece, &read, nullptr) && read == piece;
+    });
+}
+
+bool WriteAll(HANDLE file, const char* bytes, ULONGLONG size, DWORD pieceBytes)
+{
+    return InPieces(size, pieceBytes, [file, bytes](ULONGLONG offset, DWORD piece) {
         DWORD written = 0;
-        if (!WriteFile(file, bytes, chunk, &written, nullptr) || written != chunk) {
+        return WriteFile(file, bytes + offset, piece, &written, nullptr) && written == piece;
+    });
+}
+
+// path with its last character replaced by replacement, into out (size bytes): a name in
+// the same folder, never longer than path. False when there is no such other name.
+bool NameWithLastCharacter(const char* path, char replacement, char* out, int size, const CodePageRules& rules)
+{
+    const int length = lstrlenA(path);
+    const int last = LastCharacterStart(path, length, rules);
+    if (length == 0 || last + 2 > size || path[last] == '\\' || path[last] == '/' || path[last] == ':' ||
+        (last == length - 1 && path[last] == replacement)) {
+        return false;
+    }
+    CopyMemory(out, path, static_cast<SIZE_T>(last));
+    out[last] = replacement;
+    out[last + 1] = '\0';
+    return true;
+}
+
+// A new, empty file beside path whose name differs from path in its last character only:
+// it fits wherever path fits and lies on the same volume. CREATE_NEW never opens a file
+// that exists, so no file of the user's is touched. Invalid when none could be made.
+HANDLE CreateFileBeside(const char* path, char* name, int size)
+{
+    static const char kReplacements[] = "~$#_";
+    const CodePageRules rules = ActiveCodePageRules();
+    for (const char* replacement = kReplacements; *replacement; ++replacement) {
+        if (!NameWithLastCharacter(path, *replacement, name, size, rules)) {
+            continue;
+        }
+        HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Writes the records and flushes them to the disk, so that a power cut after the save
+// finds them there; closes the file.
+SaveResult WriteRecords(HANDLE file, const FolderIndex& index, DWORD pieceBytes)
+{
+    const ULONGLONG bytes = sizeof(FolderRecord) * static_cast<ULONGLONG>(index.Count());
+    const bool written =
+        WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes, pieceBytes) && FlushFileBuffers(file);
+    const bool closed = CloseHandle(file) != 0;
+    return written && closed ? SaveResult::Saved : SaveResult::CannotWrite;
+}
+
+// Virus scanners, indexers and backup tools open a freshly written file for a moment; the
+// replacement then fails with a sharing or access error although nothing is wrong, so it
+// is tried again for about a second.
+bool ReplaceWith(const char* temporary, const char* path)
+{
+    constexpr int kAttempts = 20;
+    constexpr DWORD kPause = 50;  // milliseconds
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        const bool passing =
+            error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+        if (!passing || attempt == kAttempts) {
             return false;
         }
-        bytes += chunk;
-        size -= chunk;
+        Sleep(kPause);
     }
-    return true;
 }
 
 }  // namespace
 
-int LoadIndexFile(const char* path, FolderIndex& index)
+int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes)
 {
     index.SetCount(0);
-    HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Read sharing: a virus scanner or backup tool reading the file at this moment must
+    // not leave the list empty.
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return 0;
     }
     LARGE_INTEGER size;
-    // The count is the size over 264; the format has no room for files of 4 GiB or more.
-    if (GetFileSizeEx(file, &size) && size.HighPart == 0) {
-        const unsigned records = size.LowPart / sizeof(FolderRecord);
-        const DWORD bytes = records * static_cast<DWORD>(sizeof(FolderRecord));
-        DWORD read = 0;
-        if (records > 0 && index.Reset(records) && ReadFile(file, index.Records(), bytes, &read, nullptr) &&
-            read == bytes) {
+    // The count is the size over 264. An index holds at most INT_MAX records, so no save
+    // writes more; a larger file is not one of ours and is not loaded.
+    if (GetFileSizeEx(file, &size)) {
+        const ULONGLONG records = static_cast<ULONGLONG>(size.QuadPart) / sizeof(FolderRecord);
+        if (records > 0 && records <= INT_MAX && index.Reset(static_cast<unsigned>(records)) &&
+            ReadAll(file, reinterpret_cast<char*>(index.Records()), records * sizeof(FolderRecord), pieceBytes)) {
             index.SetCount(DropUnsoundRecords(index.Records(), static_cast<int>(records)));
         }
     }
@@ -78,25 +152,22 @@ int LoadIndexFile(const char* path, FolderIndex& index)
     return index.Count();
 }
 
-SaveResult SaveIndexFile(const char* path, const FolderIndex& index)
+SaveResult SaveIndexFile(const char* path, const FolderIndex& index, DWORD pieceBytes)
 {
-    char folder[MAX_PATH];
     char temporary[MAX_PATH];
-    if (!FolderOf(path, folder, sizeof folder) || !GetTempFileNameA(folder[0] ? folder : ".", "vnt", 0, temporary)) {
-        return SaveResult::CannotOpen;
-    }
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileBeside(path, temporary, sizeof temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        DeleteFileA(temporary);
-        return SaveResult::CannotOpen;
+        // No file can be made beside it (the user may write the data file but not create
+        // files in its folder): the data file itself is written in place.
+        file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file == INVALID_HANDLE_VALUE ? SaveResult::CannotOpen : WriteRecords(file, index, pieceBytes);
     }
-    const SIZE_T bytes = sizeof(FolderRecord) * static_cast<SIZE_T>(index.Count());
-    const bool written = WriteAll(file, reinterpret_cast<const char*>(index.Records()), bytes);
-    if (!CloseHandle(file) || !written) {
+    const SaveResult written = WriteRecords(file, index, pieceBytes);
+    if (written != SaveResult::Saved) {
         DeleteFileA(temporary);
-        return SaveResult::CannotWrite;
+        return written;
     }
-    if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ReplaceWith(temporary, path)) {
         DeleteFileA(temporary);
         return SaveResult::CannotOpen;  // the data file itself could not be replaced
     }

@@ -1,6 +1,8 @@
 // Depth-first walk of one directory tree, without recursion, reported through callbacks.
 #include "index/TreeWalker.h"
 
+#include "index/MemoryGate.h"
+
 namespace {
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
@@ -182,6 +184,9 @@ public:
         if (count_ == capacity_) {
             const int capacity = capacity_ ? capacity_ * 2 : 64;
             const SIZE_T bytes = sizeof(WIN32_FIND_DATAA) * static_cast<SIZE_T>(capacity);
+            if (!MayTakeMemory(bytes)) {
+                return false;
+            }
             void* grown = entries_ ? HeapReAlloc(GetProcessHeap(), 0, entries_, bytes)
                                    : HeapAlloc(GetProcessHeap(), 0, bytes);
             if (!grown) {
@@ -236,7 +241,9 @@ int TreeWalker::ListFolder(PendingFolders& pending, const char* pattern, int dep
                 break;
             }
         } else if (depth_ < depthLimit && Qualifies(entry, includeSystem) && !pending.Push(entry)) {
-            break;  // no memory for more: the rest of this folder is not walked
+            OnOutOfMemory();  // the rest of this folder cannot be held: the walk stops
+            result = 1;
+            break;
         }
     } while (FindNextFileA(search, &entry));
     FindClose(search);

@@ -24,6 +24,9 @@ protected:
     virtual int OnEnterFolder(const WIN32_FIND_DATAA& /*entry*/) { return 0; }
     // Every subfolder that qualifies for descent, while the path is still the parent's.
     virtual int OnSubfolder(const WIN32_FIND_DATAA& /*entry*/) { return 0; }
+    // The subfolders of the current folder could not all be held (no memory); the walk
+    // stops after this, with result 1.
+    virtual void OnOutOfMemory() {}
 
     // The current folder's path, always ending with a backslash, and its level (root = 0).
     const char* Path() const { return path_; }

@@ -25,6 +25,14 @@ bool SetText(HKEY key, const char* name, const char* text)
     return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) == ERROR_SUCCESS;
 }
 
+// The show commands a window placement holds: the platform reports only these three, so
+// the program never stores another. Any other value (SW_HIDE above all) is not a placement
+// it wrote, and applying it could leave the program running without a window to see.
+bool IsStoredShowCommand(UINT showCmd)
+{
+    return showCmd == SW_SHOWNORMAL || showCmd == SW_SHOWMINIMIZED || showCmd == SW_SHOWMAXIMIZED;
+}
+
 bool SetBytes(HKEY key, const char* name, DWORD type, const void* data, DWORD size)
 {
     return RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
@@ -81,7 +89,8 @@ int RestoreWindowPlacement(HWND window)
         GetWindowPlacement(window, &placement);
         DWORD flags = 0;
         DWORD showCmd = 0;
-        if (!key.ReadDword("flags", &flags, 0) || !key.ReadDword("showCmd", &showCmd, 0)) {
+        if (!key.ReadDword("flags", &flags, 0) || !key.ReadDword("showCmd", &showCmd, 0) ||
+            !IsStoredShowCommand(showCmd)) {
             return 0;
         }
         placement.flags = flags;

@@ -7,7 +7,7 @@
 // HKEY_CURRENT_USER path of the one key that holds every setting.
 extern const char kSettingsPath[];
 
-constexpr int kDataFileReadSize = 259;  // one less than the 260-byte data file field
+constexpr int kDataFileReadSize = 260;  // the whole data file field: the longest path the save dialog gives
 constexpr int kScanDateSize = 21;
 
 // Fills dataFileName (260 bytes) and scanDate (21 bytes) from the key; a missing or too
@@ -23,6 +23,7 @@ bool WriteDocumentSettings(const char* dataFileName, const char* scanDate);
 int SaveWindowPlacement(HWND window);
 
 // Applies the stored placement, which also shows the window. 1 when it was applied; 0
-// when a value is missing or the rectangle starts off the screen (the window is then
-// left untouched and hidden).
+// when a value is missing or not a REG_DWORD where one belongs, the show command is not
+// one a placement holds, or the rectangle starts off the screen (the window is then left
+// untouched and hidden).
 int RestoreWindowPlacement(HWND window);

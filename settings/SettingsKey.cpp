@@ -35,8 +35,10 @@ int SettingsKey::OpenKey(const char* path, const char* subkey, HKEY root)
 
 int SettingsKey::ReadDword(const char* name, DWORD* destination, DWORD defaultValue)
 {
+    DWORD type = REG_NONE;
     DWORD size = sizeof(DWORD);
-    if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(destination), &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(destination), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(DWORD)) {
         *destination = defaultValue;
         return 0;
     }

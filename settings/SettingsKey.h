@@ -13,8 +13,8 @@ public:
     // Opens path (or path\subkey when a subkey is given) under root, creating every
     // missing key on the way. Nonzero when the key is open.
     int OpenKey(const char* path, const char* subkey, HKEY root);
-    // Reads at most 4 bytes into destination; on any error the destination gets
-    // defaultValue and the result is 0.
+    // Reads a value stored as a REG_DWORD into destination; when it is missing or stored as
+    // anything else, the destination gets defaultValue and the result is 0.
     int ReadDword(const char* name, DWORD* destination, DWORD defaultValue);
     // Reads a text of at most size bytes, terminator included, into buffer; on any error,
     // or when the stored bytes leave no room for a terminator, defaultText is copied

@@ -178,7 +178,10 @@ int MessageBoxWindow::Show(HWND owner, const char* text, const char* caption, in
         ReleaseText();
         return 0;
     }
-    EnableWindow(owner_, FALSE);
+    // Modal for the owner's whole window, as the system's dialogs are: with a child window
+    // as owner, disabling only that child would leave its siblings and the caption live.
+    disabled_ = GetAncestor(owner_, GA_ROOT);
+    EnableWindow(disabled_, FALSE);
     WaitForClose();
     return result_;
 }
@@ -200,8 +203,8 @@ void MessageBoxWindow::WaitForClose()
     } else {
         // Destroyed without passing OnClose (from outside, or with its owner): finish what
         // OnClose would have done.
-        if (!IsWindowEnabled(owner_)) {
-            EnableWindow(owner_, TRUE);
+        if (!IsWindowEnabled(disabled_)) {
+            EnableWindow(disabled_, TRUE);
         }
         ReleaseText();
     }
@@ -336,7 +339,7 @@ void MessageBoxWindow::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void MessageBoxWindow::OnClose()
 {
-    EnableWindow(owner_, TRUE);
+    EnableWindow(disabled_, TRUE);
     Destroy();
     ReleaseText();
 }

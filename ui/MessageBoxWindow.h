@@ -15,7 +15,7 @@ public:
     ~MessageBoxWindow();
 
     // Shows the box over owner and waits, dispatching the thread's messages, until it is
-    // closed; owner is disabled meanwhile. The result is the pressed button's (1, 2, 6 or
+    // closed; owner's top-level window is disabled meanwhile. The result is the pressed button's (1, 2, 6 or
     // 7), or 0 when the box could not be shown or was closed without a button. A quit
     // message arriving meanwhile closes the box and stays queued for the main loop. text
     // holds lines separated by '\n' and is copied; caption is kept by address. iconId names
@@ -80,6 +80,7 @@ private:
 
     int open_ = 0;
     HWND owner_ = nullptr;
+    HWND disabled_ = nullptr;  // the owner's top-level window, disabled while the box is up
     HICON icon_ = nullptr;
     int charUnit_ = 0;
     int lineHeight_ = 0;

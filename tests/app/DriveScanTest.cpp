@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "app/Resource.h"
 #include "app/Workspace.h"
 #include "index/FolderCollector.h"
+#include "index/MemoryGate.h"
 #include "support/BoxAnswer.h"
 #include "support/ProbeWindow.h"
 #include "support/RunningProgram.h"
@@ -254,6 +256,65 @@ TEST_F(ScanOverModifiedIndexTest, ClosingDuringAScanAsksNothingAndWritesNothing)
 
     MSG quit;
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Memory cannot be made to run out for real on demand: while this lives, the index and the
+// walker are refused the next blocks they ask for (every one, unless a number is given).
+int refusedBlocks = 0;
+class MemoryRefused {
+public:
+    explicit MemoryRefused(int blocks = INT_MAX) : previous_(MayTakeMemory)
+    {
+        refusedBlocks = blocks;
+        MayTakeMemory = [](SIZE_T) { return refusedBlocks-- <= 0; };
+    }
+    ~MemoryRefused() { MayTakeMemory = previous_; }
+
+private:
+    const MemoryGateFunction previous_;
+};
+
+class ScanOutOfMemoryTest : public ProgramTest {};
+
+// The loaded index holds fewer records than a scan starts with, so the scan has to make a
+// new record array and cannot. (The tests share one program's objects: the array an earlier
+// test left is dropped first, as a program starts without one.)
+TEST_F(ScanOutOfMemoryTest, IndexThatCannotBeMadeLeavesNothingToSaveOverTheDataFile)
+{
+    {
+        MemoryRefused refused;
+        ASSERT_FALSE(folderCollector.Index().Reset(INT_MAX));
+    }
+    d.Folder("music");
+    ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", {"D:\\music"}));
+    {
+        MemoryRefused refused;
+        BoxAnswer warning(IDOK);
+        Scan();
+        EXPECT_EQ(warning.Text(), "Out of memory");
+    }
+    EXPECT_EQ(ListCount(), 0);
+    EXPECT_EQ(workspace.Modified(), 0);
+    EXPECT_FALSE(ButtonEnabled(IDM_SAVE));
+    Command(IDM_SAVE);
+    EXPECT_EQ(DataFilePaths("D:\\folders.dat"), (std::vector<std::string>{"D:\\music"}));
+}
+
+// The first scan gave the index its room; in the second the walker cannot hold the first
+// subfolder it lists on D:, though memory would be there again for Z:.
+TEST_F(ScanOutOfMemoryTest, FolderWhoseSubfoldersCannotBeHeldIsReportedAndEndsTheScan)
+{
+    d.Folder("music\\jazz");
+    z.Folder("photos");
+    ASSERT_TRUE(Start());
+    Scan();
+    ASSERT_EQ(folderCollector.Index().Count(), 3);
+    MemoryRefused refused(1);
+    BoxAnswer warning(IDOK);
+    Scan();
+    EXPECT_EQ(warning.Caption(), "Vantorelle");
+    EXPECT_EQ(warning.Text(), "Out of memory");
+    EXPECT_EQ(CountStartingWith(IndexPaths(), "Z:"), 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ProgramTest.h"
@@ -16,6 +17,8 @@
 #include "app/Workspace.h"
 #include "index/FolderCollector.h"
 #include "support/BoxAnswer.h"
+#include "support/DialogAnswerer.h"
+#include "support/RunInsideModalLoop.h"
 #include "support/RunningProgram.h"
 
 namespace {
@@ -54,6 +57,16 @@ bool SameTime(const FILETIME& a, const FILETIME& b)
     return CompareFileTime(&a, &b) == 0;
 }
 
+// For a test that expects no message box: one that comes all the same fails the test and
+// is closed, instead of holding the test run.
+class NoBoxExpected {
+public:
+    NoBoxExpected() { GuardAgainstOpenWindow("#32770"); }
+    ~NoBoxExpected() { CancelAllModalActions(); }
+    NoBoxExpected(const NoBoxExpected&) = delete;
+    NoBoxExpected& operator=(const NoBoxExpected&) = delete;
+};
+
 // A scanned, unsaved index of three folders on D: and one on Z:.
 class SaveTest : public ProgramTest {
 protected:
@@ -88,6 +101,23 @@ TEST_F(SaveTest, SavedFileIsTheRecordsByteForByte)
     EXPECT_EQ(std::memcmp(bytes.data(), index.Records(), bytes.size()), 0);
     // Written beside the data file first, the temporary file is gone once it replaced it.
     EXPECT_EQ(FolderEntries("D:\\lists"), (std::vector<std::string>{"folders.dat"}));
+}
+
+// The dialog asks before overwriting the name typed; a name that the forced ".dat" turns
+// into an existing file's is asked about by the program, and No is a cancel.
+TEST_F(SaveTest, NameThatTheExtensionTurnsIntoAnExistingFileIsReplacedOnlyOnYes)
+{
+    WriteDataFile(dataFile, {"D:\\kept"});
+    std::string question;
+    SaveThroughDialog(InTurn(SaveAs("D:\\lists\\folders.txt"), AnswerBox(IDNO, &question)));
+    EXPECT_NE(question.find(dataFile), std::string::npos) << question;
+    EXPECT_EQ(DataFilePaths(dataFile), (std::vector<std::string>{"D:\\kept"}));
+    EXPECT_STREQ(workspace.DataFileName(), "");
+    EXPECT_EQ(workspace.Modified(), 1);
+
+    SaveThroughDialog(InTurn(SaveAs("D:\\lists\\folders.txt"), AnswerBox(IDYES, &question)));
+    EXPECT_EQ(DataFilePaths(dataFile).size(), 4u);
+    EXPECT_EQ(workspace.Modified(), 0);
 }
 
 TEST_F(SaveTest, SaveRemembersTheFileAndTheScanDate)
@@ -195,6 +225,44 @@ TEST_F(DataFileTest, SaveThatCannotReplaceTheDataFileLeavesItAsItWas)
     EXPECT_EQ(FolderEntries("D:"), (std::vector<std::string>{"films", "folders.dat", "music"}));
     EXPECT_EQ(workspace.Modified(), 1);
     EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+}
+
+// Virus scanners and indexers open a freshly written file for a moment, which blocks its
+// replacement; this one lets go soon after the save has begun.
+TEST_F(DataFileTest, ReplaceBlockedForAMomentIsTriedAgainAndSucceeds)
+{
+    d.Folder("music");
+    d.Folder("films");
+    ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", {"D:\\music"}));
+    Scan();
+
+    HANDLE scanner = CreateFileA("D:\\folders.dat", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+    std::thread release([scanner] {
+        Sleep(150);
+        CloseHandle(scanner);
+    });
+    {
+        NoBoxExpected noWarning;
+        Command(IDM_SAVE);
+    }
+    release.join();
+    EXPECT_EQ(DataFilePaths("D:\\folders.dat"), (std::vector<std::string>{"D:\\films", "D:\\music"}));
+    EXPECT_EQ(FolderEntries("D:"), (std::vector<std::string>{"films", "folders.dat", "music"}));
+    EXPECT_EQ(workspace.Modified(), 0);
+}
+
+TEST_F(DataFileTest, DataFileThatAnotherProgramIsReadingLoads)
+{
+    d.Folder("music");
+    WriteDataFile("D:\\folders.dat", {"D:\\music"});
+    WriteProgramSetting("Data file", "D:\\folders.dat");
+    HANDLE reader = CreateFileA("D:\\folders.dat", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(Start());
+    CloseHandle(reader);
+    EXPECT_EQ(IndexPaths(), (std::vector<std::string>{"D:\\music"}));
 }
 
 TEST_F(DataFileTest, DataFileOfNoRecordsLoadsNothingAndItsNameIsForgotten)

@@ -13,8 +13,12 @@
 #include "app/Resource.h"
 #include "app/Workspace.h"
 #include "support/BoxAnswer.h"
+#include "support/DialogAnswerer.h"
 #include "support/Input.h"
+#include "support/RunInsideModalLoop.h"
 #include "support/RunningProgram.h"
+#include "ui/ButtonBar.h"
+#include "ui/MessageBoxWindow.h"
 
 namespace {
 
@@ -58,6 +62,31 @@ TEST_F(UnmodifiedCloseTest, CloseBoxClosesAtOnce)
     SendMessageA(mainFrame.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(MainWindowGone());
     EXPECT_FALSE(question.Appeared());
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The about box is modal for the whole program: a click on "E&xit" beneath it is lost, and
+// the click on its "&Ok" that comes after it closes the box and gives the input back.
+TEST_F(UnmodifiedCloseTest, ExitClickedWhileTheAboutBoxIsUpDoesNothing)
+{
+    GuardAgainstOpenWindow("CMSGCLASS");
+    bool enabledUnderTheBox = true;
+    RunInsideModalLoop([&enabledUnderTheBox] {
+        enabledUnderTheBox = IsWindowEnabled(mainFrame.Handle()) != 0;
+        input::Click(CentreOf(buttonBar.ButtonWindow(IDM_EXIT)));
+        input::Click(CentreOf(MessageBoxWindow::ButtonWindow(0)));
+    });
+    Command(IDM_ABOUT);
+    CancelAllModalActions();
+    EXPECT_FALSE(enabledUnderTheBox);
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_TRUE(IsWindowEnabled(mainFrame.Handle()));
 }
 
 // A scan has made the index differ from the data file, whose name is known from the start.
@@ -123,6 +152,50 @@ TEST_F(ModifiedCloseTest, SessionEndRefusedWithCancelLeavesTheProgramRunning)
     EXPECT_EQ(question.Text(), "Save folders?");
     EXPECT_FALSE(MainWindowGone());
     EXPECT_EQ(workspace.Modified(), 1);
+}
+
+// "Save folders?" answered Yes closes only once the index is saved.
+class SaveOnCloseTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        d.Folder("new");
+    }
+    std::string question;
+};
+
+TEST_F(SaveOnCloseTest, YesWithTheSaveDialogCancelledKeepsTheProgramAsItWas)
+{
+    ASSERT_TRUE(Start());
+    Scan();
+    DialogAnswerer answers("#32770", nullptr,
+                           InTurn(AnswerBox(IDYES, &question), [](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
+    SendMessageA(mainFrame.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(answers.Finished());
+    EXPECT_EQ(question, "Save folders?");
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_TRUE(ButtonEnabled(IDM_SAVE));
+    EXPECT_EQ(ListCount(), 1);
+}
+
+// The data file's folder is gone before the save.
+TEST_F(SaveOnCloseTest, YesWhoseSaveFailsRefusesTheSessionEnd)
+{
+    d.Folder("lists");
+    ASSERT_TRUE(StartWithDataFile("D:\\lists\\folders.dat", {"D:\\new"}));
+    d.Empty();
+    d.Folder("new");
+    Scan();
+    std::string warning;
+    DialogAnswerer answers("#32770", nullptr, InTurn(AnswerBox(IDYES, &question), AnswerBox(IDOK, &warning)));
+    EXPECT_EQ(SendMessageA(mainFrame.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
+    EXPECT_TRUE(answers.Finished());
+    EXPECT_EQ(warning, "Unable to open file");
+    EXPECT_FALSE(MainWindowGone());
+    EXPECT_EQ(workspace.Modified(), 1);
+    EXPECT_STREQ(workspace.DataFileName(), "D:\\lists\\folders.dat");
 }
 
 TEST_F(UnmodifiedCloseTest, SessionEndStoresThePlacementAndKeepsTheWindows)

@@ -90,11 +90,6 @@ void ProgramTest::TearDown()
 {
     StopTestProgram();
     DeleteProgramSettings();
-    // The save dialog moves the process into the folder it saved in, and a folder the
-    // process stands in cannot be removed: the drives are emptied from the temporary folder.
-    char temporary[MAX_PATH];
-    GetTempPathA(sizeof temporary, temporary);
-    SetCurrentDirectoryA(temporary);
 }
 
 bool ProgramTest::Start()

@@ -13,6 +13,7 @@
 #include "app/Program.h"
 #include "app/Resource.h"
 #include "app/Workspace.h"
+#include "settings/Settings.h"
 #include "support/RunningProgram.h"
 #include "support/WindowPixels.h"
 #include "ui/ButtonBar.h"
@@ -39,6 +40,16 @@ RECT ClientRect(HWND window)
     RECT rect;
     GetClientRect(window, &rect);
     return rect;
+}
+
+void StoreSetting(const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+        RegCloseKey(key);
+    }
 }
 
 class StartUpTest : public ProgramTest {
@@ -195,6 +206,38 @@ TEST_F(StartUpTest, ClosedMaximisedReopensMaximisedWithItsNormalRectangle)
     EXPECT_EQ(placement.rcNormalPosition.right, 650);
     EXPECT_EQ(placement.rcNormalPosition.bottom, 510);
     ExpectBandsFill();
+}
+
+// A stored placement that would hide the window, or whose values are not the DWORDs the
+// program writes, is ignored as a whole: the window opens shown where it opens without one.
+TEST_F(StartUpTest, PlacementThatWouldHideTheWindowOrIsNotStoredAsDwordsIsIgnored)
+{
+    RECT opened;
+    GetWindowRect(mainFrame.Handle(), &opened);
+    StopTestProgram();
+    const RECT stored = {100, 80, 500, 380};
+    const DWORD zero = 0;
+    const DWORD normal = SW_SHOWNORMAL;
+    struct Case {
+        DWORD flagsType;
+        DWORD showType;
+        DWORD showCmd;
+    };
+    for (const Case& stale : {Case{REG_DWORD, REG_DWORD, SW_HIDE}, Case{REG_DWORD, REG_DWORD, 12},
+                              Case{REG_DWORD, REG_BINARY, normal}, Case{REG_BINARY, REG_DWORD, normal}}) {
+        DeleteProgramSettings();
+        StoreSetting("flags", stale.flagsType, &zero, sizeof zero);
+        StoreSetting("showCmd", stale.showType, &stale.showCmd, sizeof stale.showCmd);
+        StoreSetting("rcNormal", REG_BINARY, &stored, sizeof stored);
+        ASSERT_TRUE(Start());
+        RECT window;
+        GetWindowRect(mainFrame.Handle(), &window);
+        EXPECT_TRUE(IsWindowVisible(mainFrame.Handle())) << stale.showCmd;
+        EXPECT_FALSE(IsIconic(mainFrame.Handle()));
+        EXPECT_EQ(window.left, opened.left) << "types " << stale.flagsType << ", " << stale.showType;
+        EXPECT_EQ(window.bottom, opened.bottom);
+        StopTestProgram();
+    }
 }
 
 }  // namespace

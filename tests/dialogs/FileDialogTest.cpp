@@ -47,6 +47,24 @@ DialogAnswerer::Answer ChooseTypeThenConfirm(int typeIndex, const std::string& n
     };
 }
 
+// Opens a folder in the dialog the way a user moves there, by typing its path and pressing
+// OK, then types a name in it and confirms. Browsing is what moves a process's current
+// directory unless the dialog is told not to.
+DialogAnswerer::Answer OpenFolderThenConfirm(const std::string& folder, const std::string& name)
+{
+    return [folder, name](HWND dialog) {
+        TypeAndConfirm(folder)(dialog);
+        char shown[MAX_PATH] = {};
+        for (int wait = 0; wait < 250 && lstrcmpiA(shown, folder.c_str()) != 0; ++wait) {
+            Sleep(20);
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(dialog, CDM_GETFOLDERPATH, sizeof shown, reinterpret_cast<LPARAM>(shown),
+                                SMTO_ABORTIFHUNG, 5000, &result);
+        }
+        TypeAndConfirm(name)(dialog);
+    };
+}
+
 class FileDialogTest : public ::testing::Test {
 protected:
     // Runs dialog on buffer (proposed name "Vantorelle.dat") while answer plays the user.
@@ -123,6 +141,19 @@ TEST_F(FileDialogTest, SavedNameInADottedDirectoryOnlyGainsTheExtension)
     tree.Folder("my.lists");
     ASSERT_EQ(1, Save("my.lists\\folders"));
     EXPECT_EQ(tree.Root() + "my.lists\\folders.dat", buffer);
+}
+
+TEST_F(FileDialogTest, SaveInAFolderOpenedInTheDialogLeavesTheCurrentDirectoryWhereItWas)
+{
+    char before[MAX_PATH] = {};
+    char after[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof before, before);
+    const std::string folder = tree.Folder("lists");
+    FileDialog dialog(0, kFilter, 1, ".dat");
+    ASSERT_EQ(1, Run(dialog, OpenFolderThenConfirm(folder, "folders.dat")));
+    EXPECT_EQ(folder + "\\folders.dat", buffer);
+    GetCurrentDirectoryA(sizeof after, after);
+    EXPECT_STREQ(before, after);
 }
 
 TEST_F(FileDialogTest, WithoutDefaultExtensionTheNameIsLeftAsGiven)

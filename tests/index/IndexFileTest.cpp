@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "index/IndexFile.h"
 #include "support/TempTree.h"
@@ -152,4 +154,38 @@ TEST_F(IndexFileTest, AFolderThatDoesNotExistCannotBeOpened)
 {
     Fill({"Any"});
     EXPECT_EQ(SaveResult::CannotOpen, SaveIndexFile((tree.Root() + "missing\\x.dat").c_str(), index));
+}
+
+TEST_F(IndexFileTest, AFileLargerThanOneReadIsSavedAndLoadedInPieces)
+{
+    // 600 bytes stand in for the largest single read or write: five records take five
+    // pieces, and pieces end inside records.
+    Fill({"One", "Two", "Three", "Four", "Five"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index, 600));
+    ASSERT_EQ(5 * sizeof(FolderRecord), ReadBytes(DataFile()).size());
+    FolderIndex loaded;
+    ASSERT_EQ(5, LoadIndexFile(DataFile().c_str(), loaded, 600));
+    EXPECT_EQ(0, memcmp(index.Records(), loaded.Records(), 5 * sizeof(FolderRecord)));
+}
+
+// Every name that differs from the data file's in the last character belongs to the user
+// here, so the save has nowhere to write beside it and writes the data file itself.
+TEST_F(IndexFileTest, NamesBesideTheDataFileAreNeverOverwrittenAndWithoutAFreeOneTheFileIsWrittenInPlace)
+{
+    const std::string stem = DataFile().substr(0, DataFile().size() - 1);
+    std::vector<std::string> taken;
+    for (char last = '!'; last <= '~'; ++last) {
+        // Upper-case letters name the same files as lower-case ones; 't' is the data file.
+        if (last != 't' && (last < 'A' || last > 'Z') && !std::strchr("\\/:*?\"<>|.", last)) {
+            taken.push_back(stem + last);
+            WriteBytes(taken.back(), "mine");
+        }
+    }
+    Fill({"Written"});
+    ASSERT_EQ(SaveResult::Saved, SaveIndexFile(DataFile().c_str(), index));
+    EXPECT_EQ(RecordBytes(8, "C:\\Data\\Written"), ReadBytes(DataFile()));
+    EXPECT_EQ(static_cast<int>(taken.size()) + 1, FilesInTree());
+    for (const std::string& name : taken) {
+        EXPECT_EQ("mine", ReadBytes(name)) << name;
+    }
 }

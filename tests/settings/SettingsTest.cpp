@@ -120,9 +120,14 @@ TEST_F(SettingsTest, SavedDocumentSettingsAreReadBack)
     EXPECT_STREQ("03.02.2024  17:45", scanDate);
 }
 
-TEST_F(SettingsTest, DataFileOf259CharactersYieldsTheEmptyDefault)
+TEST_F(SettingsTest, DataFileOf259CharactersIsReadAndOneOf260YieldsTheEmptyDefault)
 {
-    StoreText("Data file", "D:\\" + std::string(256, 'a'));
+    const std::string path = "D:\\" + std::string(256, 'a');
+    StoreText("Data file", path);
+    ReadBoth();
+    EXPECT_EQ(path, dataFileName);
+
+    StoreText("Data file", path + "b");
     ReadBoth();
     EXPECT_STREQ("", dataFileName);
 }

@@ -6,6 +6,14 @@ namespace {
 constexpr int kMessageTextId = 0xFFFF;
 }  // namespace
 
+DialogAnswerer::Answer AnswerBox(int button, std::string* text)
+{
+    return [button, text](HWND box) {
+        *text = WindowText(GetDlgItem(box, kMessageTextId));
+        ClickButton(box, button);
+    };
+}
+
 BoxAnswer::BoxAnswer(int button, DWORD timeoutMs)
     : watch_(
           "#32770", nullptr,

@@ -8,6 +8,10 @@
 
 #include "support/DialogAnswerer.h"
 
+// An answer for a message box that comes after another window (see InTurn): keeps the
+// box's text in *text and presses button.
+DialogAnswerer::Answer AnswerBox(int button, std::string* text);
+
 // Started before the call that may put the box up. The watch finds the box by its class
 // alone and sends nothing to any window before the box is there, so a box that never comes
 // costs the timeout and nothing more, even while the test thread waits for the watch.

@@ -139,6 +139,20 @@ bool ClickButton(HWND window, const char* text)
     return Click(FindButton(window, text));
 }
 
+std::function<void(HWND)> InTurn(std::function<void(HWND)> first, std::function<void(HWND)> then)
+{
+    return [first, then](HWND window) {
+        const std::string className = ClassOf(window);
+        first(window);
+        const DWORD start = GetTickCount();
+        while (IsWindow(window) && GetTickCount() - start <= 10000) {
+            Sleep(20);
+        }
+        DialogAnswerer next(className.c_str(), nullptr, then);
+        next.Finished();
+    };
+}
+
 DialogAnswerer::DialogAnswerer(const char* className, const char* title, Answer answer, DWORD timeoutMs)
 {
     const std::string classText = className;

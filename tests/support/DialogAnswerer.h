@@ -29,6 +29,11 @@ bool SetControlText(HWND window, int id, const char* text);
 bool ClickButton(HWND window, int id);
 bool ClickButton(HWND window, const char* text);
 
+// An answer for a window that brings up another one (a question, then a dialog or a
+// warning): first answers the window, and once it is gone then answers the next window of
+// the same class.
+std::function<void(HWND)> InTurn(std::function<void(HWND)> first, std::function<void(HWND)> then);
+
 // Runs answer on the first matching window from a thread of its own. A window still open
 // when timeoutMs has passed after the answer is closed, so that a failed answer ends the
 // modal loop instead of hanging the test.
