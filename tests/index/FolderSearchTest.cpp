@@ -91,15 +91,19 @@ int PlainFirstMatch(const FolderIndex& index, const char* text)
 
 TEST(FolderSearchDifferentialTest, FirstMatchAgreesWithThePlainSearchOnRandomNames)
 {
-    // Upper and lower case, code-page letters above 127 (with their ligatures), hyphens,
-    // apostrophes and blanks, which the locale's comparison weighs or ignores specially.
-    const char alphabet[] = "aAbBeEsSzZ019 -'_.\xe6\xc6\xdf\xe9\xc9\xe0\xfc\xdc\xf1\xb2\xbd\x8c\x9c";
+    // Upper and lower case, accented letters (with their ligatures), Greek and Cyrillic in
+    // both cases, Japanese, an emoji, hyphens, apostrophes and blanks, which the locale's
+    // comparison weighs or ignores specially. A text taken from a name may end inside a
+    // character.
+    const char* const letters[] = {"a", "A", "b", "B", "e", "E", "s", "S", "z", "Z", "0",  "1", "9", " ",
+                                   "-", "'", "_", ".", "æ", "Æ", "ß", "é", "É", "à", "ü",  "Ü", "ñ", "²",
+                                   "½", "Œ", "œ", "α", "Α", "σ", "Σ", "ς", "ж", "Ж", "表", "😀"};
     unsigned seed = 77;
     auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     auto randomText = [&](int length) {
         std::string text;
         for (int j = 0; j < length; ++j) {
-            text += alphabet[next() % (sizeof alphabet - 1)];
+            text += letters[next() % (sizeof letters / sizeof *letters)];
         }
         return text;
     };
