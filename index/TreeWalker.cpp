@@ -1,6 +1,8 @@
 // Depth-first walk of one directory tree, without recursion, reported through callbacks.
 #include "index/TreeWalker.h"
 
+#include "index/CodePage.h"
+
 namespace {
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
@@ -110,10 +112,14 @@ int TreeWalker::EnterRoot(WIN32_FIND_DATAA* entry)
     return OnEnterFolder(*entry);
 }
 
+bool TreeWalker::ExtendPath(const char* name)
+{
+    const int length = lstrlenA(path_);
+    return Join(path_ + length, kPathSize - length, name, "\\");
+}
+
 int TreeWalker::EnterSubfolder(const WIN32_FIND_DATAA& entry)
 {
-    lstrcatA(path_, entry.cFileName);
-    lstrcatA(path_, "\\");
     ++depth_;
     return OnEnterFolder(entry);
 }
@@ -130,11 +136,10 @@ bool TreeWalker::LeaveFolder()
 
 void TreeWalker::TrimToParent()
 {
-    int i = lstrlenA(path_) - 2;
-    while (i >= 0 && path_[i] != '\\') {
-        --i;
-    }
-    path_[i + 1] = '\0';
+    // The path ends with a backslash; the separator before it ends the parent's path. In a
+    // double-byte code page a name may hold the byte of a backslash (the second byte of 表
+    // in 932), so the separators are found by the code page's rules.
+    path_[LastSeparator(path_, lstrlenA(path_) - 1, rules_) + 1] = '\0';
 }
 
 int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int includeSystem)
@@ -147,6 +152,7 @@ int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int 
     }
     depth_ = 0;
     lstrcpyA(path_, root);
+    rules_ = ActiveCodePageRules();
     // Listing a folder is the slow part of a walk (under Wine even more so). When the
     // pattern takes every name, one listing serves both the files and the subfolders.
     const bool everyName = lstrcmpA(pattern, "*.*") == 0 || lstrcmpA(pattern, "*") == 0;
@@ -265,7 +271,7 @@ int TreeWalker::WalkOnePass(const char* pattern, int depthLimit, int includeSyst
                 if (OnSubfolder(entry)) {
                     return 1;
                 }
-                if (!IsLink(entry)) {
+                if (!IsLink(entry) && ExtendPath(entry.cFileName)) {
                     break;
                 }
                 continue;
@@ -306,7 +312,7 @@ int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSyst
                     if (OnSubfolder(entry)) {
                         return 1;
                     }
-                    if (!IsLink(entry)) {
+                    if (!IsLink(entry) && ExtendPath(entry.cFileName)) {
                         break;
                     }
                 }
