@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "index/CodePage.h"
 #include "index/RecordCheck.h"
 
 namespace {
@@ -10,9 +11,10 @@ namespace {
 // Keeps the sound records, in their order, at the front of the array; returns how many.
 int DropUnsoundRecords(FolderRecord* records, int count)
 {
+    const CodePageRules rules = ActiveCodePageRules();
     int kept = 0;
     for (int i = 0; i < count; ++i) {
-        if (IsSoundRecord(records[i])) {
+        if (IsSoundRecord(records[i], rules)) {
             if (kept != i) {
                 records[kept] = records[i];
             }
@@ -28,10 +30,7 @@ int DropUnsoundRecords(FolderRecord* records, int count)
 // The folder part of path, with its trailing backslash ("" for a bare file name).
 bool FolderOf(const char* path, char* folder, int size)
 {
-    int end = lstrlenA(path);
-    while (end > 0 && path[end - 1] != '\\' && path[end - 1] != '/' && path[end - 1] != ':') {
-        --end;
-    }
+    const int end = FolderPartLength(path, lstrlenA(path), ActiveCodePageRules());
     if (end + 1 > size) {
         return false;
     }
