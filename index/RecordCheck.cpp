@@ -34,3 +34,9 @@ bool IsSoundRecord(const FolderRecord& record, const CodePageRules& rules)
     // A byte 0x5C inside a double-byte character is no separator.
     return LastSeparator(path, length, rules) == static_cast<int>(offset) - 1;
 }
+
+bool IsLegacyRecord(const FolderRecord& record, const CodePageRules& active)
+{
+    const int length = PathLength(record);
+    return active.utf8 && length >= 0 && !IsUtf8(record.path, length);
+}

@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         auto record = std::make_unique<FolderRecord>();
         const size_t length = size - start < sizeof(FolderRecord) ? size - start : sizeof(FolderRecord);
         std::memcpy(record.get(), data + start, length);
+        IsLegacyRecord(*record, rules);
         if (IsSoundRecord(*record, rules)) {
             // What the program then does with a sound record: read its own name and full path.
             const char* ownName = record->OwnName();

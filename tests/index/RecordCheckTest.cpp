@@ -91,3 +91,14 @@ TEST(RecordCheckTest, DoubleByteNamesAreReadByTheirCodePage)
         << "the own name begins after the second byte of a character";
     EXPECT_FALSE(IsSoundRecord(Record(3, path), rules932)) << "the own name holds a real separator";
 }
+
+TEST(RecordCheckTest, OnlyPathsThatAreNotUtf8AreLegacyAndOnlyWhereTheProcessSpeaksUtf8)
+{
+    const FolderRecord cafe1252 = Record(3, "D:\\Caf\xe9");
+    EXPECT_TRUE(IsLegacyRecord(cafe1252, kUtf8Rules));
+    EXPECT_FALSE(IsLegacyRecord(cafe1252, CodePageRulesOf(1252)));
+    EXPECT_FALSE(IsLegacyRecord(Record(3, "D:\\Café"), kUtf8Rules));
+    FolderRecord unterminated = Record(3, "D:\\");
+    std::memset(unterminated.path + 3, 0xe9, kPathSize - 3);
+    EXPECT_FALSE(IsLegacyRecord(unterminated, kUtf8Rules));
+}
