@@ -2,14 +2,19 @@
 #include "index/TreeWalker.h"
 
 #include "index/CodePage.h"
+#include "index/ReparsePoint.h"
 
 namespace {
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 // Junctions and symbolic links are recorded but never entered: one that points at an
-// ancestor would repeat the tree below it at every level down to the limit.
-bool IsLink(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+// ancestor would repeat the tree below it at every level down to the limit. For a reparse
+// point the find data's dwReserved0 holds its tag.
+bool IsLink(const WIN32_FIND_DATAA& entry)
+{
+    return ::IsLink(entry.dwFileAttributes, entry.dwReserved0);
+}
 
 // Copies a + b into out when the result fits size bytes with its terminator.
 bool Join(char* out, int size, const char* a, const char* b)
@@ -226,7 +231,9 @@ private:
 int TreeWalker::ListFolder(PendingFolders& pending, const char* pattern, int depthLimit, int includeSystem)
 {
     pending.Open(depth_);
-    WIN32_FIND_DATAA entry;
+    // Wine never fills in dwReserved0, the tag of a reparse point, and leaves what the record
+    // held: zeroed, a link there carries tag 0, which is not trusted.
+    WIN32_FIND_DATAA entry = {};
     if (!Join(pattern_, kPatternSize, path_, pattern)) {
         return 0;
     }
