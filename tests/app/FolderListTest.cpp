@@ -30,8 +30,10 @@ protected:
         d.Folder("alpha");
         d.Folder("Tom & Jerry & Spike");
         d.File("tool.exe");
-        ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", {"D:\\alpha", "D:\\Tom & Jerry & Spike", "D:\\tool.exe"}));
-        ASSERT_EQ(ListCount(), 3);
+        d.Folder("Ελληνικά");
+        ASSERT_TRUE(StartWithDataFile("D:\\folders.dat",
+                                      {"D:\\alpha", "D:\\Tom & Jerry & Spike", "D:\\tool.exe", "D:\\Ελληνικά"}));
+        ASSERT_EQ(ListCount(), 4);
     }
 
     RECT Row(int i)
@@ -52,12 +54,25 @@ protected:
     // How wide a row's text is drawn in the list's font, with or without the '&' rule.
     int TextWidth(const char* text, UINT prefixRule)
     {
+        return Measure([&](HDC context, RECT* rect) {
+            DrawTextA(context, text, -1, rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
+        });
+    }
+    int WideTextWidth(const wchar_t* text)
+    {
+        return Measure([&](HDC context, RECT* rect) {
+            DrawTextW(context, text, -1, rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        });
+    }
+    template <typename Draw>
+    int Measure(Draw draw)
+    {
         HWND list = workspace.FolderList();
         HDC context = GetDC(list);
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
         HGDIOBJ previous = SelectObject(context, font ? font : GetStockObject(SYSTEM_FONT));
         RECT rect = {0, 0, 0, 0};
-        DrawTextA(context, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
+        draw(context, &rect);
         SelectObject(context, previous);
         ReleaseDC(list, context);
         return rect.right;
@@ -86,6 +101,14 @@ TEST_F(FolderListTest, PathWithAmpersandsIsDrawnWithThem)
     const RECT row = Row(1);
     const int ink = WindowPixels(workspace.FolderList(), row).RightmostInk(GetSysColor(COLOR_WINDOW)) + 1;
     EXPECT_LE(std::abs(ink - asWritten), 2) << "ink ends at " << ink;
+}
+
+TEST_F(FolderListTest, PathInAnotherScriptIsDrawnAsItsCharacters)
+{
+    const RECT row = Row(3);
+    const int ink = WindowPixels(workspace.FolderList(), row).RightmostInk(GetSysColor(COLOR_WINDOW)) + 1;
+    const int asCharacters = WideTextWidth(L"D:\\Ελληνικά");
+    EXPECT_LE(std::abs(ink - asCharacters), 2) << "ink ends at " << ink << " instead of " << asCharacters;
 }
 
 TEST_F(FolderListTest, RowsFromTheIndexCountOnAreDrawnEmpty)
