@@ -51,28 +51,18 @@ protected:
     }
     void Select(int row) { SendMessageA(workspace.FolderList(), LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
 
-    // How wide a row's text is drawn in the list's font, with or without the '&' rule.
+    // How wide a row's text (UTF-8, as the records hold it) is drawn in the list's font, with
+    // or without the '&' rule.
     int TextWidth(const char* text, UINT prefixRule)
     {
-        return Measure([&](HDC context, RECT* rect) {
-            DrawTextA(context, text, -1, rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
-        });
-    }
-    int WideTextWidth(const wchar_t* text)
-    {
-        return Measure([&](HDC context, RECT* rect) {
-            DrawTextW(context, text, -1, rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        });
-    }
-    template <typename Draw>
-    int Measure(Draw draw)
-    {
+        WCHAR wide[kPathSize];
+        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, kPathSize);
         HWND list = workspace.FolderList();
         HDC context = GetDC(list);
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
         HGDIOBJ previous = SelectObject(context, font ? font : GetStockObject(SYSTEM_FONT));
         RECT rect = {0, 0, 0, 0};
-        draw(context, &rect);
+        DrawTextW(context, wide, -1, &rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
         SelectObject(context, previous);
         ReleaseDC(list, context);
         return rect.right;
@@ -107,7 +97,7 @@ TEST_F(FolderListTest, PathInAnotherScriptIsDrawnAsItsCharacters)
 {
     const RECT row = Row(3);
     const int ink = WindowPixels(workspace.FolderList(), row).RightmostInk(GetSysColor(COLOR_WINDOW)) + 1;
-    const int asCharacters = WideTextWidth(L"D:\\Ελληνικά");
+    const int asCharacters = TextWidth("D:\\Ελληνικά", DT_NOPREFIX);
     EXPECT_LE(std::abs(ink - asCharacters), 2) << "ink ends at " << ink << " instead of " << asCharacters;
 }
 
