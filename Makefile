@@ -35,7 +35,7 @@ fuzz:
 	@tools/install-deps.sh fuzz
 	mkdir -p $(FUZZ_DIR)/corpus
 	clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I. \
-		tests/fuzz/RecordCheckFuzz.cpp index/RecordCheck.cpp -o $(FUZZ_DIR)/RecordCheckFuzz
+		tests/fuzz/RecordCheckFuzz.cpp index/RecordCheck.cpp index/PathText.cpp -o $(FUZZ_DIR)/RecordCheckFuzz
 	$(FUZZ_DIR)/RecordCheckFuzz -max_total_time=$(FUZZ_TIME) -max_len=2640 $(FUZZ_DIR)/corpus
 
 clean:

@@ -114,8 +114,13 @@ void Workspace::DrawRow(const DRAWITEMSTRUCT& item)
     // row beyond the records is drawn empty.
     const FolderIndex& index = folderCollector.Index();
     if (index.Records() && item.itemID < static_cast<UINT>(index.Count())) {
-        // DT_NOPREFIX: a folder named "Tom & Jerry" is shown as it is named.
-        DrawTextA(item.hDC, index.At(static_cast<int>(item.itemID))->path, -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
+        // The path is in the active code page, but DrawTextA reads text in the code page of
+        // the font's character set (1252 for the list's font): it is widened here instead.
+        WCHAR path[kPathSize];
+        if (MultiByteToWideChar(CP_ACP, 0, index.At(static_cast<int>(item.itemID))->path, -1, path, kPathSize)) {
+            // DT_NOPREFIX: a folder named "Tom & Jerry" is shown as it is named.
+            DrawTextW(item.hDC, path, -1, &rect, DT_SINGLELINE | DT_NOPREFIX);
+        }
     }
 }
 

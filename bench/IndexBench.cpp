@@ -15,12 +15,14 @@ namespace {
 
 constexpr int kRecords = 1000000;
 
-// Folder names as people make them: mixed case, digits, blanks, hyphens, accented letters.
+// Folder names as people make them: mixed case, digits, blanks, hyphens, accented letters,
+// Japanese, Greek, Cyrillic and emoji.
 void FillIndex(FolderIndex& index, int count)
 {
-    static const char* const parts[] = {"Music", "photos", "Backup", "src", "Tom & Jerry", "d\xe9j\xe0 vu",
-                                        "Projects", "2024-report", "old", "Temp", "\xc9t\xe9", "node_modules",
-                                        "Cache", "it's", "build", "Zeta", "alpha", "Beta"};
+    static const char* const parts[] = {
+        "Music", "photos",    "Backup",       "src",     "Tom & Jerry", "déjà vu", "Projects", "2024-report", "old",
+        "Temp",  "Été",       "node_modules", "Cache",   "it's",        "build",   "Zeta",     "alpha",       "Beta",
+        "写真",  "資料 2024", "Φωτογραφίες",  "Έγγραφα", "Документы",   "Москва",  "😀 fun",    "Ünïcode"};
     unsigned seed = 2026;
     index.Reset(static_cast<unsigned>(count) + 1);
     char name[64];

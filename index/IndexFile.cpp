@@ -6,16 +6,21 @@
 #include <climits>
 
 #include "index/CodePage.h"
+#include "index/LegacyRecords.h"
 #include "index/RecordCheck.h"
 
 namespace {
 
-// Keeps the sound records, in their order, at the front of the array; returns how many.
+// Keeps the sound records, in their order, at the front of the array; returns how many. A
+// record saved in the legacy code page is kept in UTF-8 when its path still fits.
 int DropUnsoundRecords(FolderRecord* records, int count)
 {
+    const CodePageRules rules = ActiveCodePageRules();
+    const LegacyRecords legacy;
     int kept = 0;
     for (int i = 0; i < count; ++i) {
-        if (IsSoundRecord(records[i])) {
+        FolderRecord& record = records[i];
+        if (IsLegacyRecord(record, rules) ? legacy.ToUtf8(record) : IsSoundRecord(record, rules)) {
             if (kept != i) {
                 records[kept] = records[i];
             }

@@ -13,7 +13,9 @@ constexpr DWORD kFilePieceBytes = 0x40000000;
 
 // Loads the whole records of the file into the index (an incomplete last record is left
 // out) and drops every record that is not sound, so nothing later reads outside a record.
-// Returns the number of records loaded; 0 for a missing, unreadable or empty file.
+// Where the process speaks UTF-8, a record saved in the user's legacy code page is kept in
+// UTF-8 when it still fits. Returns the number of records loaded; 0 for a missing,
+// unreadable or empty file.
 int LoadIndexFile(const char* path, FolderIndex& index, DWORD pieceBytes = kFilePieceBytes);
 
 // Writes the records to a new file beside path, flushes it and replaces path with it only

@@ -29,24 +29,79 @@ int NextCharacter(const char* text, int i, int length, const CodePageRules& rule
     return end;
 }
 
+// The start of the last character of text[0, length) for which match(its first byte) holds;
+// -1 when there is none. The text is read from its start: only there is a character's first
+// byte known to be one.
+template <typename Match>
+int LastCharacterWhere(const char* text, int length, const CodePageRules& rules, Match match)
+{
+    int found = -1;
+    for (int i = 0; i < length; i = NextCharacter(text, i, length, rules)) {
+        if (match(text[i])) {
+            found = i;
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 int LastCharacterStart(const char* text, int length, const CodePageRules& rules)
 {
-    int last = 0;
-    for (int i = 0; i < length; i = NextCharacter(text, i, length, rules)) {
-        last = i;
-    }
-    return last;
+    const int last = LastCharacterWhere(text, length, rules, [](char) { return true; });
+    return last > 0 ? last : 0;
 }
 
 int LastSeparator(const char* text, int length, const CodePageRules& rules)
 {
-    int separator = -1;
-    for (int i = 0; i < length; i = NextCharacter(text, i, length, rules)) {
-        if (text[i] == '\\') {
-            separator = i;
+    if (rules.utf8 || !rules.leadBytes[0]) {
+        // No byte of a UTF-8 or single-byte character but its first can be a backslash.
+        int i = length - 1;
+        while (i >= 0 && text[i] != '\\') {
+            --i;
         }
+        return i;
     }
-    return separator;
+    return LastCharacterWhere(text, length, rules, [](char c) { return c == '\\'; });
+}
+
+bool IsUtf8(const char* text, int length)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    int i = 0;
+    while (i < length) {
+        const unsigned char first = bytes[i];
+        if (first < 0x80) {
+            ++i;
+            continue;
+        }
+        // The length of the sequence and the range its second byte must lie in, which rules
+        // out overlong forms, surrogates (U+D800 to U+DFFF) and code points past U+10FFFF.
+        int size = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (first >= 0xC2 && first <= 0xDF) {
+            size = 2;
+        } else if (first >= 0xE0 && first <= 0xEF) {
+            size = 3;
+            low = first == 0xE0 ? 0xA0 : 0x80;
+            high = first == 0xED ? 0x9F : 0xBF;
+        } else if (first >= 0xF0 && first <= 0xF4) {
+            size = 4;
+            low = first == 0xF0 ? 0x90 : 0x80;
+            high = first == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (length - i < size || bytes[i + 1] < low || bytes[i + 1] > high) {
+            return false;
+        }
+        for (int k = 2; k < size; ++k) {
+            if ((bytes[i + k] & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += size;
+    }
+    return true;
 }

@@ -12,9 +12,16 @@ struct CodePageRules {
     unsigned char leadBytes[12] = {};
 };
 
+// The rules of UTF-8, the code page the program asks for.
+constexpr CodePageRules kUtf8Rules = {true, {}};
+
 // The start of the last character of text[0, length); 0 for an empty text.
 int LastCharacterStart(const char* text, int length, const CodePageRules& rules);
 
 // The position of the last backslash in text[0, length) that is a separator and not part of
 // a character; -1 when there is none.
 int LastSeparator(const char* text, int length, const CodePageRules& rules);
+
+// True when text[0, length) is well-formed UTF-8: no stray or missing continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(const char* text, int length);

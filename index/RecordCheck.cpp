@@ -10,23 +10,33 @@ bool IsDriveLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// The length of the record's path; -1 when it has no terminator within its field.
+int PathLength(const FolderRecord& record)
+{
+    const void* terminator = std::memchr(record.path, '\0', kPathSize);
+    return terminator ? static_cast<int>(static_cast<const char*>(terminator) - record.path) : -1;
+}
+
 }  // namespace
 
-bool IsSoundRecord(const FolderRecord& record)
+bool IsSoundRecord(const FolderRecord& record, const CodePageRules& rules)
 {
     const char* path = record.path;
-    const void* terminator = std::memchr(path, '\0', kPathSize);
-    if (!terminator) {
-        return false;
-    }
-    const size_t length = static_cast<size_t>(static_cast<const char*>(terminator) - path);
+    const int length = PathLength(record);
     if (length < 3 || !IsDriveLetter(path[0]) || path[1] != ':' || path[2] != '\\') {
         return false;
     }
     // nameOffset is compared before it is used, so a wild value never leads outside the path.
     const uint32_t offset = record.nameOffset;
-    if (offset < 3 || offset >= length || path[offset - 1] != '\\') {
+    if (offset < 3 || offset >= static_cast<uint32_t>(length)) {
         return false;
     }
-    return std::memchr(path + offset, '\\', length - offset) == nullptr;
+    // A byte 0x5C inside a double-byte character is no separator.
+    return LastSeparator(path, length, rules) == static_cast<int>(offset) - 1;
+}
+
+bool IsLegacyRecord(const FolderRecord& record, const CodePageRules& active)
+{
+    const int length = PathLength(record);
+    return active.utf8 && length >= 0 && !IsUtf8(record.path, length);
 }

@@ -16,22 +16,15 @@ SortKeys::~SortKeys()
     }
 }
 
-UINT SortKeys::LocaleCodePage(LCID locale)
-{
-    UINT codePage = CP_ACP;
-    GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, reinterpret_cast<LPSTR>(&codePage),
-                   sizeof codePage);
-    return codePage;
-}
-
 // lstrcmpA compares with CompareStringA in the thread's locale and no flags; the sort key
 // made with the same locale and flags orders byte-wise the same way. The text is widened
-// here with the locale's code page, as CompareStringA does: LCMapStringA would do the same
-// but takes half as long again for it.
-int SortKeys::Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage)
+// here with the active code page, as CompareStringA does (the locale's own ANSI code page
+// is another one once the manifest makes the active one UTF-8): LCMapStringA would do the
+// same but takes half as long again for it.
+int SortKeys::Of(const char* text, BYTE* key, int size, LCID locale)
 {
     WCHAR wide[kPathSize];
-    const int length = MultiByteToWideChar(codePage, 0, text, -1, wide, kPathSize);
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, kPathSize);
     if (length == 0) {
         return 0;
     }
@@ -64,14 +57,13 @@ bool SortKeys::Build(const FolderRecord* records, int count)
         return false;
     }
     const LCID locale = GetThreadLocale();
-    const UINT codePage = LocaleCodePage(locale);
     SIZE_T used = 0;
     for (int i = 0; i < count; ++i) {
         if (!Reserve(used + kLongestKey) || used + kLongestKey > 0x7fffffff) {
             return false;
         }
         offsets_[i] = static_cast<int>(used);
-        const int length = Of(records[i].OwnName(), arena_ + used, kLongestKey, locale, codePage);
+        const int length = Of(records[i].OwnName(), arena_ + used, kLongestKey, locale);
         if (length == 0) {
             return false;
         }

@@ -19,9 +19,8 @@ public:
     int Length(int i) const { return offsets_[i + 1] - offsets_[i]; }
 
 private:
-    static UINT LocaleCodePage(LCID locale);
     // The key of one text in lstrcmpA's order for the locale; 0 when it does not fit.
-    static int Of(const char* text, BYTE* key, int size, LCID locale, UINT codePage);
+    static int Of(const char* text, BYTE* key, int size, LCID locale);
     bool Reserve(SIZE_T bytes);
 
     BYTE* arena_ = nullptr;

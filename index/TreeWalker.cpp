@@ -1,15 +1,21 @@
 // Depth-first walk of one directory tree, without recursion, reported through callbacks.
 #include "index/TreeWalker.h"
 
+#include "index/CodePage.h"
 #include "index/MemoryGate.h"
+#include "index/ReparsePoint.h"
 
 namespace {
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 // Junctions and symbolic links are recorded but never entered: one that points at an
-// ancestor would repeat the tree below it at every level down to the limit.
-bool IsLink(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+// ancestor would repeat the tree below it at every level down to the limit. For a reparse
+// point the find data's dwReserved0 holds its tag.
+bool IsLink(const WIN32_FIND_DATAA& entry)
+{
+    return ::IsLink(entry.dwFileAttributes, entry.dwReserved0);
+}
 
 // Copies a + b into out when the result fits size bytes with its terminator.
 bool Join(char* out, int size, const char* a, const char* b)
@@ -112,10 +118,14 @@ int TreeWalker::EnterRoot(WIN32_FIND_DATAA* entry)
     return OnEnterFolder(*entry);
 }
 
+bool TreeWalker::ExtendPath(const char* name)
+{
+    const int length = lstrlenA(path_);
+    return Join(path_ + length, kPathSize - length, name, "\\");
+}
+
 int TreeWalker::EnterSubfolder(const WIN32_FIND_DATAA& entry)
 {
-    lstrcatA(path_, entry.cFileName);
-    lstrcatA(path_, "\\");
     ++depth_;
     return OnEnterFolder(entry);
 }
@@ -132,11 +142,10 @@ bool TreeWalker::LeaveFolder()
 
 void TreeWalker::TrimToParent()
 {
-    int i = lstrlenA(path_) - 2;
-    while (i >= 0 && path_[i] != '\\') {
-        --i;
-    }
-    path_[i + 1] = '\0';
+    // The path ends with a backslash; the separator before it ends the parent's path. In a
+    // double-byte code page a name may hold the byte of a backslash (the second byte of 表
+    // in 932), so the separators are found by the code page's rules.
+    path_[LastSeparator(path_, lstrlenA(path_) - 1, rules_) + 1] = '\0';
 }
 
 int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int includeSystem)
@@ -149,6 +158,7 @@ int TreeWalker::Walk(const char* root, const char* pattern, int depthLimit, int 
     }
     depth_ = 0;
     lstrcpyA(path_, root);
+    rules_ = ActiveCodePageRules();
     // Listing a folder is the slow part of a walk (under Wine even more so). When the
     // pattern takes every name, one listing serves both the files and the subfolders.
     const bool everyName = lstrcmpA(pattern, "*.*") == 0 || lstrcmpA(pattern, "*") == 0;
@@ -225,7 +235,9 @@ private:
 int TreeWalker::ListFolder(PendingFolders& pending, const char* pattern, int depthLimit, int includeSystem)
 {
     pending.Open(depth_);
-    WIN32_FIND_DATAA entry;
+    // Wine never fills in dwReserved0, the tag of a reparse point, and leaves what the record
+    // held: zeroed, a link there carries tag 0, which is not trusted.
+    WIN32_FIND_DATAA entry = {};
     if (!Join(pattern_, kPatternSize, path_, pattern)) {
         return 0;
     }
@@ -272,7 +284,7 @@ int TreeWalker::WalkOnePass(const char* pattern, int depthLimit, int includeSyst
                 if (OnSubfolder(entry)) {
                     return 1;
                 }
-                if (!IsLink(entry)) {
+                if (!IsLink(entry) && ExtendPath(entry.cFileName)) {
                     break;
                 }
                 continue;
@@ -313,7 +325,7 @@ int TreeWalker::WalkTwoPass(const char* pattern, int depthLimit, int includeSyst
                     if (OnSubfolder(entry)) {
                         return 1;
                     }
-                    if (!IsLink(entry)) {
+                    if (!IsLink(entry) && ExtendPath(entry.cFileName)) {
                         break;
                     }
                 }

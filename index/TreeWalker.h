@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "index/PathText.h"
+
 class TreeWalker {
 public:
     static constexpr int kPatternSize = 300;
@@ -43,6 +45,9 @@ private:
     int FilePass(SearchStack& searches, const char* pattern);
     bool Qualifies(const WIN32_FIND_DATAA& entry, int includeSystem) const;
     int EnterRoot(WIN32_FIND_DATAA* entry);
+    // Appends a subfolder's name and a backslash to the path; false, the path unchanged, when
+    // they would not fit. The subfolder is then not entered.
+    bool ExtendPath(const char* name);
     int EnterSubfolder(const WIN32_FIND_DATAA& entry);
     // Back to the parent after a folder's subtree; false when the root itself is done.
     bool LeaveFolder();
@@ -50,6 +55,7 @@ private:
     void TrimToParent();
 
     int depth_ = 0;
+    CodePageRules rules_;  // of the active code page, read once per walk
     char pattern_[kPatternSize] = {};
     char path_[kPathSize] = {};
 };

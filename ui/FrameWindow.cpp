@@ -77,13 +77,17 @@ int FrameWindow::LoadAcceleratorTable(int id)
 
 int FrameWindow::RunMessageLoop()
 {
+    // Messages are taken and dispatched in their Unicode form. The ANSI functions would
+    // convert a typed character with the keyboard layout's code page on the way, and one
+    // outside it (a Greek letter on an English layout) would reach even a Unicode window as
+    // '?'; an ANSI window still gets each message converted for it.
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (accelerators_ && TranslateAcceleratorA(Handle(), accelerators_, &message)) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (accelerators_ && TranslateAcceleratorW(Handle(), accelerators_, &message)) {
             continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }

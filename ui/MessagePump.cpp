@@ -3,15 +3,16 @@
 
 #include <windows.h>
 
+// Messages are taken and dispatched in their Unicode form, as in the main loop.
 int PumpMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
         if (message.message == WM_QUIT) {
             return 1;
         }
         // Accelerators are not translated here: only the main loop does that.
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             continue;
         }
         if (message.message == WM_QUIT) {
@@ -20,7 +21,7 @@ int PumpMessages()
             return 1;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "index/FolderCollector.h"
 #include "index/MemoryGate.h"
 #include "support/BoxAnswer.h"
+#include "support/Input.h"
 #include "support/ProbeWindow.h"
 #include "support/RunningProgram.h"
 
@@ -147,6 +148,39 @@ TEST_F(DriveScanTest, FinishedScanShowsTheListEnablesSaveAndReturnsToTheSearchBo
     EXPECT_EQ(GetFocus(), workspace.SearchEdit());
     EXPECT_EQ(lstrlenA(workspace.ScanDate()), 18);
     EXPECT_EQ(StatusText(0), std::string("Last scanned: ") + workspace.ScanDate());
+}
+
+TEST_F(DriveScanTest, FoldersNamedInAnyScriptAreCollectedFoundByTheStartOfTheirNamesAndOpened)
+{
+    for (const char* folder : {"Ελληνικά", "Москва\\Кремль", "一覧表\\資料", "plain"}) {
+        d.Folder(folder);
+    }
+    z.Folder("😀 Faces");
+    Scan();
+    std::vector<std::string> paths = IndexPaths();
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (std::vector<std::string>{"D:\\plain", "D:\\Ελληνικά", "D:\\Москва", "D:\\Москва\\Кремль",
+                                               "D:\\一覧表", "D:\\一覧表\\資料", "Z:\\😀 Faces"}));
+
+    // Typed as a keyboard or an input method gives the characters, in capitals where the
+    // script has them: the box shows them in lower case and the search ignores case.
+    struct Typing {
+        const char* text;
+        const char* found;
+    };
+    for (const Typing& typing : {Typing{"ΕΛΛ", "D:\\Ελληνικά"}, Typing{"МОС", "D:\\Москва"},
+                                 Typing{"一覧", "D:\\一覧表"}, Typing{"😀", "Z:\\😀 Faces"}}) {
+        SendMessageA(workspace.SearchEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        input::TypeText(typing.text);
+        EXPECT_TRUE(PumpProgramUntil([&] {
+            const int row = Selection();
+            return row >= 0 && folderCollector.Index().At(row)->path == std::string(typing.found);
+        })) << typing.text
+            << " selected row " << Selection();
+    }
+    EXPECT_EQ(beeps, 0);
+    Command(IDM_VIEW_FILES);
+    EXPECT_EQ(opened, (std::vector<std::string>{"Z:\\😀 Faces"}));
 }
 
 // A probe posted before the scan runs at the first folder the scan collects, on D: (C: is

@@ -30,8 +30,10 @@ protected:
         d.Folder("alpha");
         d.Folder("Tom & Jerry & Spike");
         d.File("tool.exe");
-        ASSERT_TRUE(StartWithDataFile("D:\\folders.dat", {"D:\\alpha", "D:\\Tom & Jerry & Spike", "D:\\tool.exe"}));
-        ASSERT_EQ(ListCount(), 3);
+        d.Folder("Ελληνικά");
+        ASSERT_TRUE(StartWithDataFile("D:\\folders.dat",
+                                      {"D:\\alpha", "D:\\Tom & Jerry & Spike", "D:\\tool.exe", "D:\\Ελληνικά"}));
+        ASSERT_EQ(ListCount(), 4);
     }
 
     RECT Row(int i)
@@ -49,15 +51,18 @@ protected:
     }
     void Select(int row) { SendMessageA(workspace.FolderList(), LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
 
-    // How wide a row's text is drawn in the list's font, with or without the '&' rule.
+    // How wide a row's text (UTF-8, as the records hold it) is drawn in the list's font, with
+    // or without the '&' rule.
     int TextWidth(const char* text, UINT prefixRule)
     {
+        WCHAR wide[kPathSize];
+        MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, kPathSize);
         HWND list = workspace.FolderList();
         HDC context = GetDC(list);
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
         HGDIOBJ previous = SelectObject(context, font ? font : GetStockObject(SYSTEM_FONT));
         RECT rect = {0, 0, 0, 0};
-        DrawTextA(context, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
+        DrawTextW(context, wide, -1, &rect, DT_CALCRECT | DT_SINGLELINE | prefixRule);
         SelectObject(context, previous);
         ReleaseDC(list, context);
         return rect.right;
@@ -86,6 +91,14 @@ TEST_F(FolderListTest, PathWithAmpersandsIsDrawnWithThem)
     const RECT row = Row(1);
     const int ink = WindowPixels(workspace.FolderList(), row).RightmostInk(GetSysColor(COLOR_WINDOW)) + 1;
     EXPECT_LE(std::abs(ink - asWritten), 2) << "ink ends at " << ink;
+}
+
+TEST_F(FolderListTest, PathInAnotherScriptIsDrawnAsItsCharacters)
+{
+    const RECT row = Row(3);
+    const int ink = WindowPixels(workspace.FolderList(), row).RightmostInk(GetSysColor(COLOR_WINDOW)) + 1;
+    const int asCharacters = TextWidth("D:\\Ελληνικά", DT_NOPREFIX);
+    EXPECT_LE(std::abs(ink - asCharacters), 2) << "ink ends at " << ink << " instead of " << asCharacters;
 }
 
 TEST_F(FolderListTest, RowsFromTheIndexCountOnAreDrawnEmpty)

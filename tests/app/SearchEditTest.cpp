@@ -83,6 +83,24 @@ TEST_F(SearchEditTest, ParentNameDoesNotMatchTheFoldersBelowIt)
     EXPECT_EQ(Selection(), 4);
 }
 
+TEST_F(SearchEditTest, ACharacterOfTwoUtf16UnitsIsSearchedForOnceWhole)
+{
+    // 😀 (U+1F600) reaches the box as its two surrogates, one WM_CHAR each.
+    auto searches = [] {
+        int posted = 0;
+        MSG message;
+        while (PeekMessageA(&message, workspace.Handle(), WM_SEARCH, WM_SEARCH, PM_REMOVE)) {
+            ++posted;
+        }
+        return posted;
+    };
+    SendMessageW(workspace.SearchEdit(), WM_CHAR, 0xD83D, 1);
+    EXPECT_EQ(searches(), 0);
+    SendMessageW(workspace.SearchEdit(), WM_CHAR, 0xDE00, 1);
+    EXPECT_EQ(searches(), 1);
+    EXPECT_EQ(WindowText(workspace.SearchEdit()), "😀");
+}
+
 // An index longer than the list shows at once.
 class SearchScrollTest : public ProgramTest {};
 

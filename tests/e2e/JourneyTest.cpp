@@ -30,6 +30,8 @@ const char kSettingsKey[] = "Software\\Zelcor Freeware\\Vantorelle\\Settings";
 // On D:'s root: a file, so the folder count of a later scan stays the same.
 const char kDataFile[] = "D:\\Vantorelle.dat";
 const char kScreenshots[] = "B:\\";  // the build folder's e2e-screenshots
+// A folder named in another script: the program speaks UTF-8, and so does this test.
+const char kGreekFolder[] = "D:\\Ελληνικά";
 constexpr COLORREF kNoticeGrey = RGB(192, 192, 192);
 constexpr size_t kRecordSize = 264;
 constexpr DWORD kWindowTimeoutMs = 15000;
@@ -70,9 +72,9 @@ private:
     std::vector<std::string> collected_;
 };
 
-// About 1500 folders on D: with the names that matter (blanks, '&', dots, mixed case), a
-// hidden dot folder, a system folder and a chain deeper than the scan goes; folders on the
-// CD drive R:. Z: stays empty. So many that D:'s walk takes about half a second under
+// About 1500 folders on D: with the names that matter (blanks, '&', dots, mixed case, one in
+// Greek), a hidden dot folder, a system folder and a chain deeper than the scan goes;
+// folders on the CD drive R:. Z: stays empty. So many that D:'s walk takes about half a second under
 // Wine: long enough to see its notice on the screen.
 std::vector<std::string> MakeDrives()
 {
@@ -100,6 +102,7 @@ std::vector<std::string> MakeDrives()
         drives.Make(std::string(name) + "\\docs");
     }
     drives.Make("D:\\Projects");
+    drives.Make(kGreekFolder);
     // Levels 1 to 16 below the root are collected, deeper ones never seen.
     std::string chain = "D:\\Deep";
     for (int level = 1; level <= 20; ++level) {
@@ -366,6 +369,8 @@ protected:
     void ScanFillsTheList();
     void TypingSelectsTheFirstMatch();
     void ClickSelectsAndDoubleClickOpens();
+    void DoubleClickOpensInTheShell(int row, const char* shot);
+    void AGreekNameIsFoundShownAndOpened();
     void SaveWritesTheDataFile();
     void PlacementAndListComeBack();
     void ClosingAScannedListAsksToSave();
@@ -505,8 +510,13 @@ void JourneyTest::ClickSelectsAndDoubleClickOpens()
     EXPECT_TRUE(WaitUntil([&] { return main_->Focus() == main_->Edit(); }, 5000));
     Shoot("05-row-clicked");
 
-    // "open" on a folder: Wine's shell starts its explorer.exe as a process of its own,
-    // with a window of class "ExplorerWClass" titled with the folder's own name.
+    ASSERT_NO_FATAL_FAILURE(DoubleClickOpensInTheShell(row, "05-folder-opened"));
+}
+
+// "open" on a folder: Wine's shell starts its explorer.exe as a process of its own, with a
+// window of class "ExplorerWClass" titled with the folder's own name.
+void JourneyTest::DoubleClickOpensInTheShell(int row, const char* shot)
+{
     const std::string folder = ownNames_[row];
     const std::map<DWORD, std::string> before = RunningProcesses();
     input::Click(main_->RowPoint(row), 2);
@@ -529,7 +539,7 @@ void JourneyTest::ClickSelectsAndDoubleClickOpens()
     if (browser) {
         WaitForProcessIdle(browser, 5000);
         Sleep(kScreenCatchUpMs);
-        EXPECT_TRUE(SaveScreenshot(Shot("05-folder-opened")));
+        EXPECT_TRUE(SaveScreenshot(Shot(shot)));
         // Closed as its close box would; ended by its id when it does not go.
         PostMessageA(browserWindow, WM_CLOSE, 0, 0);
         if (!WaitUntil([&] { return !RunningProcesses().count(browser); }, 5000)) {
@@ -539,6 +549,26 @@ void JourneyTest::ClickSelectsAndDoubleClickOpens()
     ASSERT_TRUE(opened) << "no window titled \"" << folder << "\" in a new process";
     // The program is the foreground window again, so the keys that follow reach it.
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_->Frame(); }, kWindowTimeoutMs));
+}
+
+void JourneyTest::AGreekNameIsFoundShownAndOpened()
+{
+    // The box still holds "mix". Typed in capitals, as a Greek keyboard or an input method
+    // gives them: the box shows them in lower case, and the search ignores case.
+    for (int i = 0; i < 3; ++i) {
+        input::PressKey(VK_BACK);
+    }
+    input::TypeText("ΕΛΛ");
+    const int row = FirstMatch(ownNames_, "ελλ");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(expected_[static_cast<size_t>(row)], kGreekFolder);
+    ASSERT_TRUE(WaitUntil([&] { return main_->SearchText() == "ελλ" && main_->Selection() == row; }, 5000))
+        << "selection " << main_->Selection() << ", expected " << row;
+    searched_["ελλ"] = row;
+    EXPECT_GE(row, main_->TopIndex());
+    EXPECT_LT(row, main_->TopIndex() + main_->VisibleRows());
+    Shoot("05-greek-name-typed");
+    ASSERT_NO_FATAL_FAILURE(DoubleClickOpensInTheShell(row, "05-greek-folder-opened"));
 }
 
 void JourneyTest::SaveWritesTheDataFile()
@@ -698,19 +728,23 @@ TEST_F(JourneyTest, UserScansFindsOpensSavesAndComesBackToTheSameList)
         ASSERT_NO_FATAL_FAILURE(ClickSelectsAndDoubleClickOpens());
     }
     {
-        SCOPED_TRACE("5: save");
+        SCOPED_TRACE("5: a folder named in Greek");
+        ASSERT_NO_FATAL_FAILURE(AGreekNameIsFoundShownAndOpened());
+    }
+    {
+        SCOPED_TRACE("6: save");
         ASSERT_NO_FATAL_FAILURE(SaveWritesTheDataFile());
     }
     {
-        SCOPED_TRACE("6: move, resize, exit and start again");
+        SCOPED_TRACE("7: move, resize, exit and start again");
         ASSERT_NO_FATAL_FAILURE(PlacementAndListComeBack());
     }
     {
-        SCOPED_TRACE("7: scan again and close with the close box");
+        SCOPED_TRACE("8: scan again and close with the close box");
         ASSERT_NO_FATAL_FAILURE(ClosingAScannedListAsksToSave());
     }
     {
-        SCOPED_TRACE("8: about box");
+        SCOPED_TRACE("9: about box");
         ASSERT_NO_FATAL_FAILURE(AboutBoxShowsAndCloses());
     }
 }

@@ -126,21 +126,23 @@ TEST(FolderIndexTest, SortOrdersByOwnNameOnlyAsLstrcmpDoes)
 
 TEST(FolderIndexTest, SortOfRandomNamesLeavesEveryAdjacentPairInLstrcmpOrder)
 {
-    // Mixed case, code-page letters above 127, hyphens, apostrophes and blanks: the names
-    // on which a byte-wise or ASCII-only order would differ from the locale's.
-    const char alphabet[] = "aAbBcCzZ09-' _.\xe9\xc9\xe0\xc0\xfc\xdc\xdf\xf1\xd1\xe6\xc6\xf8";
+    // Mixed case, accented letters with their ligatures, Greek, Cyrillic, Japanese, an emoji,
+    // hyphens, apostrophes and blanks: the names on which a byte-wise or ASCII-only order
+    // would differ from the locale's.
+    const char* const letters[] = {"a", "A", "b", "B", "c", "C", "z", "Z", "0", "9",  "-",  "'",
+                                   " ", "_", ".", "é", "É", "à", "À", "ü", "Ü", "ß",  "ñ",  "Ñ",
+                                   "æ", "Æ", "ø", "α", "Α", "σ", "ς", "ж", "Ж", "表", "一", "😀"};
     FolderIndex index;
     ASSERT_TRUE(index.Reset(20000));
     unsigned seed = 12345;
     auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     for (int i = 0; i < 20000; ++i) {
-        char name[12];
+        std::string name;
         const int length = 1 + static_cast<int>(next() % 10);
         for (int j = 0; j < length; ++j) {
-            name[j] = alphabet[next() % (sizeof alphabet - 1)];
+            name += letters[next() % (sizeof letters / sizeof *letters)];
         }
-        name[length] = '\0';
-        index.Append("C:\\", name);
+        index.Append("C:\\", name.c_str());
     }
     index.Sort();
     for (int i = 1; i < index.Count(); ++i) {

@@ -49,6 +49,20 @@ TEST_F(FolderSearchTest, EmptyTextLongerTextAndEmptyIndexFindNothing)
     EXPECT_EQ(-1, FindFirstMatch(index.Records(), 0, "a"));
 }
 
+TEST(FolderSearchScriptsTest, NamesBeyondAsciiAreFoundByTheLettersTheyWeighAs)
+{
+    FolderIndex index;
+    ASSERT_TRUE(index.Reset(10));
+    for (const char* name : {"Ωmega", "Æble", "Москва", "東京"}) {
+        index.Append("D:\\", name);
+    }
+    auto find = [&index](const char* text) { return FindFirstMatch(index.Records(), index.Count(), text); };
+    EXPECT_EQ(1, find("ae")) << "Æ weighs as a and e";
+    EXPECT_EQ(2, find("мос"));
+    EXPECT_EQ(3, find("東"));
+    EXPECT_EQ(-1, find("om")) << "Ω is no o";
+}
+
 TEST(SearchScrollTest, AMatchOutsideTheShownRowsIsCentred)
 {
     // One letter first matches 500, two letters 520, with 20 rows visible.
@@ -91,15 +105,19 @@ int PlainFirstMatch(const FolderIndex& index, const char* text)
 
 TEST(FolderSearchDifferentialTest, FirstMatchAgreesWithThePlainSearchOnRandomNames)
 {
-    // Upper and lower case, code-page letters above 127 (with their ligatures), hyphens,
-    // apostrophes and blanks, which the locale's comparison weighs or ignores specially.
-    const char alphabet[] = "aAbBeEsSzZ019 -'_.\xe6\xc6\xdf\xe9\xc9\xe0\xfc\xdc\xf1\xb2\xbd\x8c\x9c";
+    // Upper and lower case, accented letters (with their ligatures), Greek and Cyrillic in
+    // both cases, Japanese, Korean, an emoji, hyphens, apostrophes and blanks, which the
+    // locale's comparison weighs or ignores specially. A text taken from a name may end
+    // inside a character.
+    const char* const letters[] = {"a", "A", "b", "B", "e", "E", "s", "S", "z", "Z",  "0",  "1",  "9",  " ", "-",
+                                   "'", "_", ".", "æ", "Æ", "ß", "é", "É", "à", "ü",  "Ü",  "ñ",  "²",  "½", "Œ",
+                                   "œ", "α", "Α", "Έ", "σ", "Σ", "ς", "ж", "Ж", "表", "あ", "カ", "한", "😀"};
     unsigned seed = 77;
     auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     auto randomText = [&](int length) {
         std::string text;
         for (int j = 0; j < length; ++j) {
-            text += alphabet[next() % (sizeof alphabet - 1)];
+            text += letters[next() % (sizeof letters / sizeof *letters)];
         }
         return text;
     };

@@ -127,6 +127,22 @@ TEST_F(IndexFileTest, UnsoundRecordsAreDroppedAndTheRestKeepTheirOrder)
     EXPECT_STREQ("Good", loaded.At(1)->OwnName());
 }
 
+TEST_F(IndexFileTest, RecordsSavedInTheLegacyCodePageLoadInUtf8AndThoseThatNoLongerFitAreDropped)
+{
+    // Saved while the program spoke code page 1252, the user's legacy code page here: é is
+    // one byte there and two in UTF-8, so the long name fits the field only in 1252.
+    const std::string tooLong = "D:\\" + std::string(200, '\xe9');
+    WriteBytes(DataFile(), RecordBytes(8, std::string("D:\\Caf\xe9\\") + '\xdc' + "ber") + RecordBytes(3, tooLong) +
+                               RecordBytes(3, "D:\\Ελλάδα") + RecordBytes(200, "D:\\Caf\xe9") +
+                               RecordBytes(3, "E:\\Caf\xe9"));
+    FolderIndex loaded;
+    ASSERT_EQ(3, LoadIndexFile(DataFile().c_str(), loaded));
+    EXPECT_STREQ("D:\\Café\\Über", loaded.At(0)->path);
+    EXPECT_STREQ("Über", loaded.At(0)->OwnName());
+    EXPECT_STREQ("D:\\Ελλάδα", loaded.At(1)->path) << "UTF-8 is kept as it is";
+    EXPECT_STREQ("E:\\Café", loaded.At(2)->path);
+}
+
 TEST_F(IndexFileTest, AKnownFileIsOverwritten)
 {
     Fill({"Old", "Older"});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "index/ReparsePoint.h"
 #include "index/TreeWalker.h"
 #include "support/TempTree.h"
 
@@ -247,6 +248,18 @@ TEST_F(LinkWalkTest, EverythingElseIsWalkedInTheUsualOrder)
                       "sub 1:A\\sibling", "sub 1:A\\up", "leave 0:", "sub 0:C", "enter 1:C\\ C", "sub 1:C\\D",
                       "enter 2:C\\D\\ D", "leave 1:C\\", "leave 0:"}),
               walker.events);
+}
+
+TEST(ReparsePointTest, OnlyMicrosoftTagsThatAreNoNameSurrogatesAreEntered)
+{
+    constexpr DWORD kReparseFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    EXPECT_TRUE(IsLink(kReparseFolder, 0xA0000003)) << "junction";
+    EXPECT_TRUE(IsLink(kReparseFolder, 0xA000000C)) << "symbolic link";
+    EXPECT_FALSE(IsLink(kReparseFolder, 0x9000701A)) << "cloud-synced folder";
+    EXPECT_FALSE(IsLink(kReparseFolder, 0x80000013)) << "deduplicated folder";
+    EXPECT_TRUE(IsLink(kReparseFolder, 0x2)) << "not a Microsoft tag";
+    EXPECT_TRUE(IsLink(kReparseFolder, 0)) << "no tag, as Wine leaves it";
+    EXPECT_FALSE(IsLink(FILE_ATTRIBUTE_DIRECTORY, 0xA0000003)) << "a tag without a reparse point means nothing";
 }
 
 TEST_F(LinkWalkTest, ALinkToAMissingFolderIsNeverEntered)

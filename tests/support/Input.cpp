@@ -21,6 +21,15 @@ INPUT Key(WORD virtualKey, bool up)
     return event;
 }
 
+INPUT UnicodeKey(WCHAR unit, bool up)
+{
+    INPUT event = {};
+    event.type = INPUT_KEYBOARD;
+    event.ki.wScan = unit;
+    event.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    return event;
+}
+
 void Send(std::vector<INPUT> events)
 {
     SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
@@ -59,14 +68,26 @@ void PressWith(WORD modifier, WORD virtualKey)
 
 void TypeText(const std::string& text)
 {
-    for (char c : text) {
-        const SHORT scan = VkKeyScanA(c);
-        const WORD key = LOBYTE(scan);
-        if (HIBYTE(scan) & 1) {
-            PressWith(VK_SHIFT, key);
-        } else {
-            PressKey(key);
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            const SHORT scan = VkKeyScanA(text[i++]);
+            const WORD key = LOBYTE(scan);
+            if (HIBYTE(scan) & 1) {
+                PressWith(VK_SHIFT, key);
+            } else {
+                PressKey(key);
+            }
+            continue;
         }
+        const int size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        WCHAR units[2] = {};
+        const int count = MultiByteToWideChar(CP_UTF8, 0, text.data() + i, size, units, 2);
+        for (int k = 0; k < count; ++k) {
+            Send({UnicodeKey(units[k], false), UnicodeKey(units[k], true)});
+            Sleep(kKeyPauseMs);
+        }
+        i += static_cast<size_t>(size);
     }
 }
 

@@ -13,7 +13,9 @@ namespace input {
 void PressKey(WORD virtualKey);
 // A key pressed and let go while Alt (VK_MENU), Shift or Control is held.
 void PressWith(WORD modifier, WORD virtualKey);
-// Each character as the key (and Shift) that types it on the current keyboard layout.
+// Each ASCII character as the key (and Shift) that types it on the current keyboard layout;
+// every other character of the UTF-8 text as an input method hands it over, a Unicode key
+// event (VK_PACKET) per UTF-16 unit.
 void TypeText(const std::string& text);
 
 // Moves the cursor to a point of the screen.

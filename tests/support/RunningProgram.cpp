@@ -63,9 +63,10 @@ bool PumpProgramUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
     for (;;) {
+        // In their Unicode form, as the program's own loop takes them.
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
-            if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 break;
             }
             if (message.message == WM_QUIT) {
@@ -73,11 +74,11 @@ bool PumpProgramUntil(const std::function<bool()>& condition, DWORD timeoutMs)
                 break;
             }
             HWND frame = mainFrame.Handle();
-            if (frame && mainFrame.Accelerators() && TranslateAcceleratorA(frame, mainFrame.Accelerators(), &message)) {
+            if (frame && mainFrame.Accelerators() && TranslateAcceleratorW(frame, mainFrame.Accelerators(), &message)) {
                 continue;
             }
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
         if (condition()) {
             return true;
