@@ -146,15 +146,20 @@ def main():
     files = int(sys.argv[3]) if len(sys.argv) > 3 else 400000
     rng = random.Random(SEED)
     tree = plan(folders, rng)
-    for folder in tree[1:]:
-        os.mkdir(os.path.join(top, folder.path))
     # Most folders hold none or a few files; one in 200 holds a hundred or so, as a folder of
     # photos or downloads does.
     busy = tree[1::200]
+    contents = {}
     for _ in range(files):
         folder = rng.choice(busy) if rng.random() < 0.3 else rng.choice(tree)
-        name = unique(fitting(file_name(rng), 40), folder.names)
-        os.mknod(os.path.join(top, folder.path, name))
+        contents.setdefault(folder.path, []).append(unique(fitting(file_name(rng), 40), folder.names))
+    # Each folder is made with its files: touching the folders in turn rather than at random
+    # takes about half the time.
+    for folder in tree:
+        if folder.level > 0:
+            os.mkdir(os.path.join(top, folder.path))
+        for name in contents.get(folder.path, ()):
+            os.mknod(os.path.join(top, folder.path, name))
     levels = [0] * (MAX_LEVEL + 1)
     for folder in tree[1:]:
         levels[folder.level] += 1
