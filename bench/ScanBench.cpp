@@ -42,26 +42,26 @@ bool Extend(char* path, int length, const char* name)
     return true;
 }
 
-// Lists each folder once, files and subfolders together, and walks a subfolder as soon as
-// it is met; path (length characters, ending with a backslash) is the folder at level.
-// Returns the folders found below it.
-int OneListingWalk(char* path, int length, int level)
+// Starts a search for pattern in the folder path (length characters, ending with a
+// backslash); INVALID_HANDLE_VALUE when there is none.
+HANDLE FirstEntry(char* path, int length, const char* pattern, WIN32_FIND_DATAA* entry)
 {
-    WIN32_FIND_DATAA entry;
-    if (!Extend(path, length, "*.*")) {
-        return 0;
-    }
-    HANDLE search = FindFirstFileA(path, &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return 0;
-    }
+    return Extend(path, length, pattern) ? FindFirstFileA(path, entry) : INVALID_HANDLE_VALUE;
+}
+
+using WalkFunction = int (*)(char* path, int length, int level);
+
+// Goes through the rest of a search in the folder path at level, from entry on, and walks
+// every folder the scan would record with walk; closes the search. The folders found.
+int Subfolders(HANDLE search, WIN32_FIND_DATAA& entry, char* path, int length, int level, WalkFunction walk)
+{
     int folders = 0;
     do {
         if (level < FolderCollector::kDepthLimit && Recorded(entry)) {
             ++folders;
             const int name = lstrlenA(entry.cFileName);
             if (Entered(entry) && Extend(path, length, entry.cFileName) && Extend(path, length + name, "\\")) {
-                folders += OneListingWalk(path, length + name + 1, level + 1);
+                folders += walk(path, length + name + 1, level + 1);
             }
         }
     } while (FindNextFileA(search, &entry));
@@ -69,39 +69,32 @@ int OneListingWalk(char* path, int length, int level)
     return folders;
 }
 
+// Lists each folder once, files and subfolders together, and walks a subfolder as soon as
+// it is met; path (length characters, ending with a backslash) is the folder at level.
+// Returns the folders found below it.
+int OneListingWalk(char* path, int length, int level)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FirstEntry(path, length, "*.*", &entry);
+    return search == INVALID_HANDLE_VALUE ? 0 : Subfolders(search, entry, path, length, level, OneListingWalk);
+}
+
 // Lists every folder's files with "*.*", then its subfolders with "*", as a walk must when
 // the pattern does not take every name.
 int TwoPassWalk(char* path, int length, int level)
 {
     WIN32_FIND_DATAA entry;
-    if (!Extend(path, length, "*.*")) {
-        return 0;
-    }
-    HANDLE search = FindFirstFileA(path, &entry);
+    HANDLE search = FirstEntry(path, length, "*.*", &entry);
     if (search != INVALID_HANDLE_VALUE) {
         while (FindNextFileA(search, &entry)) {
         }
         FindClose(search);
     }
-    if (level >= FolderCollector::kDepthLimit || !Extend(path, length, "*")) {
+    if (level >= FolderCollector::kDepthLimit) {
         return 0;
     }
-    search = FindFirstFileA(path, &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return 0;
-    }
-    int folders = 0;
-    do {
-        if (Recorded(entry)) {
-            ++folders;
-            const int name = lstrlenA(entry.cFileName);
-            if (Entered(entry) && Extend(path, length, entry.cFileName) && Extend(path, length + name, "\\")) {
-                folders += TwoPassWalk(path, length + name + 1, level + 1);
-            }
-        }
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return folders;
+    search = FirstEntry(path, length, "*", &entry);
+    return search == INVALID_HANDLE_VALUE ? 0 : Subfolders(search, entry, path, length, level, TwoPassWalk);
 }
 
 // Seconds of processor time this process has used, in user and kernel mode. Unlike the
@@ -132,7 +125,7 @@ void Time(Timing& timing, Work work)
     timing.processor.push_back(ProcessorSeconds() - processor);
 }
 
-int Walk(int (*walk)(char*, int, int), const char* root)
+int Walk(WalkFunction walk, const char* root)
 {
     char path[TreeWalker::kPatternSize];
     lstrcpynA(path, root, sizeof path);
