@@ -62,7 +62,9 @@ private:
     FolderListBox folderList_;
     int searchTop_ = 0;
     int scanning_ = 0;
-    static constexpr DWORD kListingInterval = 16;  // milliseconds, about one screen refresh
-    char shownListing_[MAX_PATH] = {};  // the folder last shown as being listed
+    static constexpr DWORD kListingInterval = 250;  // milliseconds: four texts a second
+    static constexpr DWORD kPumpInterval = 20;      // milliseconds between looks at the queue
+    char shownListing_[MAX_PATH] = {};              // the folder last shown as being listed
     DWORD listingShownAt_ = 0;
+    DWORD pumpedAt_ = 0;
 };

@@ -30,6 +30,15 @@ bool Join(char* out, int size, const char* a, const char* b)
     return true;
 }
 
+// Starts a search for pattern. The basic level leaves out the short 8.3 name, which the
+// walk never reads (cAlternateFileName stays empty), and the large fetch asks for many
+// entries per call: on Windows both make big folders list faster. Names, attributes and
+// their order are as FindFirstFileA gives them.
+HANDLE FindFirst(const char* pattern, WIN32_FIND_DATAA* entry)
+{
+    return FindFirstFileExA(pattern, FindExInfoBasic, entry, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+}
+
 }  // namespace
 
 // One open directory search per level, from the root (0) to the depth limit; the entry at
@@ -77,7 +86,7 @@ bool TreeWalker::StartSearch(SearchStack& searches, const char* pattern, WIN32_F
     if (!Join(pattern_, kPatternSize, path_, pattern)) {
         return false;
     }
-    searches.At(depth_) = FindFirstFileA(pattern_, &entry);
+    searches.At(depth_) = FindFirst(pattern_, &entry);
     return searches.At(depth_) != INVALID_HANDLE_VALUE;
 }
 
@@ -241,7 +250,7 @@ int TreeWalker::ListFolder(PendingFolders& pending, const char* pattern, int dep
     if (!Join(pattern_, kPatternSize, path_, pattern)) {
         return 0;
     }
-    HANDLE search = FindFirstFileA(pattern_, &entry);
+    HANDLE search = FindFirst(pattern_, &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return 0;
     }

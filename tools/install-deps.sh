@@ -4,7 +4,7 @@
 # build needs instead (clang and its runtime libraries with libFuzzer and the sanitizers).
 set -euo pipefail
 needed=(cmake ninja-build make g++-mingw-w64-x86-64-posix wine wine64 xvfb googletest
-        xdotool imagemagick x11-utils zip)
+        xdotool imagemagick x11-utils zip python3)
 if [ "${1:-}" = fuzz ]; then
     needed=(clang libclang-rt-14-dev)
 fi
