@@ -5,10 +5,10 @@
 
 namespace {
 
-// Address space set aside for a block that may grow: room for some 65 million records, more
-// folders than any disk holds. Only what is committed takes memory, and committed pages
-// start zeroed.
-constexpr SIZE_T kGrowthRoom = SIZE_T{1} << 34;
+// Address space set aside for a block that may grow: room for some 16 million records, more
+// folders than a disk holds. Only what is committed takes memory, and committed pages start
+// zeroed. (Wine keeps a byte per page of a reservation, a quarter of a megabyte per GiB.)
+constexpr SIZE_T kGrowthRoom = SIZE_T{1} << 32;
 
 void* Commit(void* block, SIZE_T bytes)
 {
