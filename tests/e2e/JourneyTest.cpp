@@ -705,6 +705,8 @@ void JourneyTest::AboutBoxShowsAndCloses()
     Shoot("about-box", &box);
     input::PressKey('O');
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs));
+    // The keys go to whatever window is active: the main window takes them once it is again.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_->Frame(); }, kWindowTimeoutMs));
     input::PressWith(VK_MENU, 'X');
     ASSERT_NO_FATAL_FAILURE(ExpectExitWithin(kWindowTimeoutMs));
 }
