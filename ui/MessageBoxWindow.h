@@ -15,11 +15,12 @@ public:
     ~MessageBoxWindow();
 
     // Shows the box over owner and waits, dispatching the thread's messages, until it is
-    // closed; owner's top-level window is disabled meanwhile. The result is the pressed button's (1, 2, 6 or
-    // 7), or 0 when the box could not be shown or was closed without a button. A quit
-    // message arriving meanwhile closes the box and stays queued for the main loop. text
-    // holds lines separated by '\n' and is copied; caption is kept by address. iconId names
-    // an icon of the program's module, used when style names no system icon (0: none).
+    // closed; owner's top-level window is disabled meanwhile. The result is the pressed
+    // button's (1, 2, 6 or 7), or 0 when the box could not be shown or was closed without a
+    // button. A quit message arriving meanwhile closes the box and stays queued for the main
+    // loop. text holds lines separated by '\n' and is copied; caption is kept by address.
+    // iconId names an icon of the program's module, used when style names no system icon
+    // (0: none).
     int Show(HWND owner, const char* text, const char* caption, int style, int iconId, COLORREF textColour,
              COLORREF backColour, COLORREF frameColour);
 
